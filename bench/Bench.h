@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+// Benchmarks register a body; the main runs each repeatedly and prints the time per run.
+namespace Bench {
+struct Entry
+{
+    const char *name;
+    std::function<void()> body;
+};
+std::vector<Entry> &Entries();
+inline bool Add(const char *name, std::function<void()> body)
+{
+    Entries().push_back({ name, std::move(body) });
+    return true;
+}
+// Keeps a computed value alive so the optimiser cannot drop the work.
+void Consume(double value);
+} // namespace Bench
+
+#define VIRELT_BENCH(id, name, body) static const bool id##_bench = Bench::Add(name, body);
