@@ -1,4 +1,15 @@
-int main()
+#include "app/Main.h"
+#include "app/Startup.h"
+#include "platform/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
 {
-    return 0;
+    QApplication app(argc, argv);
+    CreateStartupObjects();
+    fmStart->show();
+    const int code = app.exec();
+    Application().DestroyAll();
+    return code;
 }

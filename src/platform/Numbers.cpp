@@ -88,7 +88,7 @@ QString FloatToStrWith(long double value, QChar separator)
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == 0)
         return QStringLiteral("0");
-    // Up to 15 significant digits, no trailing zeros; exponent form outside 1E-5 .. 1E15.
+    // Up to 15 significant digits, no trailing zeros; exponent form below 1E-4 and from 1E15.
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14Le", value);
     const QString sci = QString::fromLatin1(buffer);
@@ -104,7 +104,7 @@ QString FloatToStrWith(long double value, QChar separator)
         digits.chop(1);
 
     QString result;
-    if (exponent < -5 || exponent >= 15) {
+    if (exponent < -4 || exponent >= 15) {
         result = digits.left(1);
         if (digits.size() > 1)
             result += separator + digits.mid(1);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAction>
+#include <QMenuBar>
+
+class QDialog;
+
+// The menu tree that the main and the selection window share. Each item is a named action,
+// so code and tests reach it by the name of its handler's item.
+struct TMainMenu
+{
+    QMenuBar *bar = nullptr;
+    QAction *Maximumbubblepressuremethod1 = nullptr;
+    QAction *Dilatometricmetod1 = nullptr;
+    QAction *Meniscographicmethod1 = nullptr;
+    QAction *Sessiledropmethod1 = nullptr;
+    QAction *AcessDatabase1 = nullptr;
+    QAction *LitForm = nullptr;
+    QAction *DTA1 = nullptr;
+    QAction *NISTdatabase2 = nullptr;
+    QAction *Iida2 = nullptr;
+    QAction *Kaptay1 = nullptr;
+    QAction *Kozlov3 = nullptr;
+    QAction *MoelwinHughes2 = nullptr;
+    QAction *Seetharaman31 = nullptr;
+    QAction *Help1 = nullptr;
+};
+
+// Builds the tree into the window's layout. The items whose behaviour is the same in every
+// window (methods, models, NIST, Help) are connected here; the window connects the others.
+TMainMenu BuildMainMenu(QDialog *window);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Forms.h"
+
+class TfmAutorFig : public TForm
+{
+    Q_OBJECT
+public:
+    explicit TfmAutorFig(QWidget *owner = nullptr)
+        : TForm(owner, QStringLiteral("fmAutorFig"), QStringLiteral("Virelt 2"))
+    {
+    }
+};
+inline QPointer<TfmAutorFig> fmAutorFig;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/TColor.h"
+
+#include <QTimer>
+#include <QToolButton>
+
+// A flat button that never acts as a window's default button; its caption can be coloured.
+class TSpeedButton : public QToolButton
+{
+    Q_OBJECT
+public:
+    TSpeedButton(QWidget *parent, const QString &name, const QString &caption);
+    // The caption colour; a disabled button still shows grey.
+    void SetFontColor(TColor color);
+    TColor FontColor() const { return m_fontColor; }
+
+private:
+    TColor m_fontColor = clWindowText;
+};
+
+// A timer whose Enabled := True starts it only when it is not already running.
+class TTimer : public QTimer
+{
+    Q_OBJECT
+public:
+    TTimer(QObject *parent, const QString &name, int intervalMs, bool enabled);
+    bool Enabled() const { return isActive(); }
+    void SetEnabled(bool enabled);
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+// A window of the program: a dialog whose show handler runs on every show, which ignores Esc,
+// and whose modal run goes through a replaceable runner so tests can act inside it.
+class TForm : public QDialog
+{
+    Q_OBJECT
+public:
+    TForm(QWidget *owner, const QString &name, const QString &caption);
+
+    int ShowModal();
+    void Close();
+    int ModalResult() const { return m_modalResult; }
+    // A non-zero result ends the modal run.
+    void SetModalResult(int result);
+
+protected:
+    virtual void FormShow() {}
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
+
+private:
+    int m_modalResult = 0;
+};
+
+namespace ModalRunner {
+using Runner = std::function<int(TForm &)>;
+// Installs a runner; an empty one restores the real modal loop. Returns the previous one.
+Runner Set(Runner runner);
+int Run(TForm &form);
+} // namespace ModalRunner
+
+// Frees a window that was opened for one task and clears its global.
+template <class T> void Release(QPointer<T> &global)
+{
+    if (global) {
+        global->hide();
+        global->deleteLater();
+    }
+    global = nullptr;
+}

@@ -1,0 +1,200 @@
+#include "app/Main.h"
+#include "app/uSelect.h"
+#include "data/uDataModule.h"
+#include "info/uBadania.h"
+#include "info/uDTA.h"
+#include "info/uMenisk.h"
+#include "platform/Application.h"
+#include "support/Fixture.h"
+#include "support/Helpers.h"
+#include "support/TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<ProgramFixture> p;
+
+    void ChooseCategory(const QString &name)
+    {
+        QVERIFY(ChooseText(fmStart->dblSelectSystem, name));
+    }
+    static void Touch(const QString &path)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+
+private slots:
+    void init() { p = std::make_unique<ProgramFixture>(); }
+    void cleanup() { p.reset(); }
+
+    void startCreatesTheWindowsInOrderButNotTheChartWindow()
+    {
+        QVERIFY(dmDataModule);
+        QVERIFY(fmStart && fmSelect && fmDTA && fmMenisk && fmBadania3 && fmSeetharaman);
+        QCOMPARE(fmStart->windowTitle(), QStringLiteral("Virelt 2"));
+        QCOMPARE(fmDTA->windowTitle(), QStringLiteral("DTA"));
+        QVERIFY(!fmStart->isVisible());
+        // The first show releases the meniscographic window created at start.
+        fmStart->show();
+        QVERIFY(!fmMenisk);
+    }
+
+    void bannerAndCategoriesAreShown()
+    {
+        QCOMPARE(fmStart->Label5->text(), QStringLiteral("VIRELT 2"));
+        QCOMPARE(fmStart->Label2->text(),
+                 QStringLiteral("Database of physicochemical properties of selected solders"));
+        QStringList categories;
+        for (int i = 0; i < fmStart->dblSelectSystem->count(); ++i)
+            categories << fmStart->dblSelectSystem->itemText(i);
+        QCOMPARE(categories, QStringList({ "Pure metals", "Binary systems", "Ternary systems",
+                                           "Quaternary systems", "Quinary systems" }));
+        QCOMPARE(fmStart->dblSelectSystem->Text(), QString());
+    }
+
+    void okWaitsForACategoryAndTheTimerStopsOnceChosen()
+    {
+        fmStart->show();
+        QVERIFY(!fmStart->sbOK->isEnabled());
+        QCOMPARE(fmStart->sbOK->FontColor(), clRed);
+        fmStart->Timer1Timer();
+        QVERIFY(!fmStart->sbOK->isEnabled());
+        QVERIFY(fmStart->Timer1->Enabled());
+        ChooseCategory(QStringLiteral("Ternary systems"));
+        QCOMPARE(dmDataModule->qrSelect->FieldByName(QStringLiteral("ID_SELECT")).AsInteger(), 3);
+        emit fmStart->Timer1->timeout({});
+        QVERIFY(fmStart->sbOK->isEnabled());
+        QCOMPARE(fmStart->sbOK->FontColor(), clGreen);
+        QVERIFY(!fmStart->Timer1->Enabled());
+    }
+
+    void okOpensAFreshSelectionWindowWithTheCategorysSystems()
+    {
+        ChooseCategory(QStringLiteral("Binary systems"));
+        QPointer<TfmSelect> first = fmSelect;
+        QStringList systems;
+        p->modal().Script(QStringLiteral("fmSelect"), [&](TForm &) {
+            for (int i = 0; i < fmSelect->dblSelect->count(); ++i)
+                systems << fmSelect->dblSelect->itemText(i);
+        });
+        fmStart->sbOK->click();
+        QVERIFY(systems.contains(QStringLiteral("Ag-Sn")));
+        QVERIFY(!systems.contains(QStringLiteral("Ag-Cu-Sn")));
+        QVERIFY(!fmSelect);
+        QCOMPARE(fmStart->GetSaveDir(), p->folder.Path() + QStringLiteral("/Save"));
+        fmStart->sbOK->click();
+        QCOMPARE(p->modal().shownForms,
+                 QStringList({ "fmSelect", "fmSelect" })); // created afresh for the second run
+        QVERIFY(!fmSelect);
+        Q_UNUSED(first);
+    }
+
+    void aFailureInOkStillReleasesTheSelectionWindow()
+    {
+        dmDataModule->qrSelect->Close();
+        fmStart->sbOK->click();
+        QVERIFY(!fmSelect);
+        QCOMPARE(p->dialogs().Texts(QStringLiteral("Exception")),
+                 QStringList({ "Could not convert variant of type (Null) into type (Integer)" }));
+        QVERIFY(p->modal().shownForms.isEmpty());
+    }
+
+    void exitEndsAtOnceAndTheMenuItemAsksFirst()
+    {
+        p->dialogs().answers << mrNo << mrCancel << mrYes;
+        fmStart->MainMenu1.LitForm->trigger();
+        fmStart->MainMenu1.LitForm->trigger();
+        QVERIFY(!Application().Terminated());
+        fmStart->MainMenu1.LitForm->trigger();
+        QVERIFY(Application().Terminated());
+        QCOMPARE(p->dialogs().shown.front().text, QStringLiteral("Exit to Windows?"));
+        QCOMPARE(p->dialogs().shown.front().type, int(mtInformation));
+        QCOMPARE(p->dialogs().shown.front().buttons, mbYesNoCancel);
+        Application().ResetTerminated();
+        fmStart->sbExit->click();
+        QVERIFY(Application().Terminated());
+    }
+
+    void helpAndNistOpenTheirDocumentsBelowTheDatabaseFolder()
+    {
+        fmStart->MainMenu1.Help1->trigger();
+        fmStart->MainMenu1.NISTdatabase2->trigger();
+        QCOMPARE(p->shell().documents,
+                 QStringList({ p->folder.DatabasePath() + QStringLiteral("/VIRELT 2 PL.pdf"),
+                               p->folder.DatabasePath()
+                                   + QStringLiteral("/NIST/Release5/props01.html") }));
+    }
+
+    void theAccessPathBoxChangesNothing()
+    {
+        p->dialogs().inputAnswers << QStringLiteral("/somewhere/else");
+        fmStart->MainMenu1.AcessDatabase1->trigger();
+        QCOMPARE(p->dialogs().Texts(QStringLiteral("InputBox")),
+                 QStringList({ QStringLiteral("Catalogue of the database|Access path of the "
+                                              "VIRELT 2 database|")
+                               + p->folder.DatabasePath() }));
+        QCOMPARE(dmDataModule->DatabasePath(), p->folder.DatabasePath());
+        QCOMPARE(fmStart->GetSaveDir(), p->folder.Path() + QStringLiteral("/Save"));
+        fmStart->SetSaveDir2(QStringLiteral("/x/figure.jpg"));
+        QCOMPARE(fmStart->GetSaveDir(), p->folder.Path() + QStringLiteral("/Save"));
+        QCOMPARE(fmStart->GetSaveDir2(), QStringLiteral("/x/figure.jpg"));
+    }
+
+    void figureFoldersOpenTheFirstPictureByName()
+    {
+        ChooseCategory(QStringLiteral("Binary systems"));
+        dmDataModule->OpenTabUkl();
+        QVERIFY(ChooseText(fmSelect->dblSelect, QStringLiteral("Ag-Sn")));
+        const QString fig = p->folder.DatabasePath() + QStringLiteral("/Fig/Binary systems/Ag-Sn/");
+        const QString menisk =
+            p->folder.DatabasePath() + QStringLiteral("/Menisk/Binary systems/Ag-Sn/");
+        QDir(fig).removeRecursively();
+        QDir(menisk).removeRecursively();
+        fmStart->OpenFigFolder();
+        QVERIFY(p->shell().documents.isEmpty());
+        QVERIFY(p->dialogs().shown.empty());
+        QCOMPARE(fmStart->GetFigDir(), fig);
+        fmStart->OpenMeniskFolder();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ "Sorry. No data!" }));
+        Touch(fig + QStringLiteral("b.JPG"));
+        Touch(fig + QStringLiteral("a.jpg"));
+        Touch(fig + QStringLiteral("c.txt"));
+        fmStart->OpenFigFolder();
+        QCOMPARE(p->shell().documents, QStringList({ fig + QStringLiteral("a.jpg") }));
+    }
+
+    void restartStartsTheProgramBesideItselfOrSaysWhyNot()
+    {
+        p->shell().startSucceeds = false;
+        fmStart->RestartApplication();
+        QVERIFY(!Application().Terminated());
+        QCOMPARE(p->dialogs().shown.size(), size_t(1));
+        p->shell().startSucceeds = true;
+        fmStart->RestartApplication();
+        QVERIFY(Application().Terminated());
+        QCOMPARE(p->shell().processes.last(), p->folder.Path() + QStringLiteral("/VIRELT2"));
+    }
+
+    void dtaAndMethodWindowsOpenFromTheMenu()
+    {
+        fmStart->MainMenu1.DTA1->trigger();
+        fmStart->MainMenu1.Sessiledropmethod1->trigger();
+        fmStart->MainMenu1.Kaptay1->trigger();
+        QCOMPARE(p->modal().shownForms, QStringList({ "fmDTA", "fmBadania2", "fmKaptay" }));
+        QVERIFY(!fmDTA);
+        QVERIFY(dmDataModule->qrDTA->Active());
+        QVERIFY(fmBadania2); // created at start and kept
+    }
+};
+
+VIRELT_TEST(MainWindowTest)
+#include "MainWindowTest.moc"
