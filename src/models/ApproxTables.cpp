@@ -2,8 +2,7 @@
 // Each coefficient is written { a, b } for a + b·T.
 
 #include "models/Approximation.h"
-
-#include <QLatin1String>
+#include "models/SystemTable.h"
 
 namespace {
 
@@ -256,19 +255,19 @@ bool Lists(const std::vector<const char *> &tags, QStringView tag)
 
 const ApproxFormula *FindFormula(QStringView system, QStringView tag, ApproxProperty quantity)
 {
-    for (const FormulaRow &row : Formulas)
-        if (row.quantity == quantity && system == QLatin1String(row.system) && Lists(row.tags, tag))
-            return &row.formula;
-    return nullptr;
+    const FormulaRow *row = FindSystemRow(Formulas, system, [&](const FormulaRow &candidate) {
+        return candidate.quantity == quantity && Lists(candidate.tags, tag);
+    });
+    return row ? &row->formula : nullptr;
 }
 
 } // namespace
 
 std::optional<Approximation> FindApproximation(QStringView system, QStringView tag)
 {
-    for (const ApproxCurve &curve : Curves)
-        if (system == QLatin1String(curve.system) && Lists(curve.tags, tag))
-            return Approximation { &curve, FindFormula(system, tag, Rho),
-                FindFormula(system, tag, Sigma) };
-    return std::nullopt;
+    const ApproxCurve *curve = FindSystemRow(
+        Curves, system, [&](const ApproxCurve &candidate) { return Lists(candidate.tags, tag); });
+    if (!curve)
+        return std::nullopt;
+    return Approximation { curve, FindFormula(system, tag, Rho), FindFormula(system, tag, Sigma) };
 }

@@ -3,8 +3,7 @@
 // The same metal has different lines in different systems: each fit keeps its own.
 
 #include "models/ButlerFits.h"
-
-#include <QLatin1String>
+#include "models/SystemTable.h"
 
 namespace {
 
@@ -329,18 +328,13 @@ const ButlerTemperatureCurve TemperatureCurves[] = {
 
 const ButlerIsotherm *FindButlerIsotherm(QStringView system)
 {
-    for (const ButlerIsotherm &isotherm : Isotherms)
-        if (system == QLatin1String(isotherm.system))
-            return &isotherm;
-    return nullptr;
+    return FindSystemRow(Isotherms, system);
 }
 
 const ButlerTemperatureCurve *FindButlerTemperatureCurve(
     QStringView system, QStringView publication)
 {
-    for (const ButlerTemperatureCurve &curve : TemperatureCurves)
-        if (system == QLatin1String(curve.system)
-            && (!curve.publication || publication == QLatin1String(curve.publication)))
-            return &curve;
-    return nullptr;
+    return FindSystemRow(TemperatureCurves, system, [&](const ButlerTemperatureCurve &curve) {
+        return !curve.publication || publication == QLatin1String(curve.publication);
+    });
 }

@@ -1,9 +1,8 @@
 // The viscosity models' constants and excess coefficients per system, in the order of
 // their publication's tables; each system lists the models in the order of ViscosityModel.
 
+#include "models/SystemTable.h"
 #include "models/ViscosityModels.h"
-
-#include <QLatin1String>
 
 namespace {
 
@@ -445,8 +444,5 @@ const ViscositySystem Systems[] = {
 
 const ViscositySystem *FindViscositySystem(QStringView system)
 {
-    for (const ViscositySystem &candidate : Systems)
-        if (system == QLatin1String(candidate.system))
-            return &candidate;
-    return nullptr;
+    return FindSystemRow(Systems, system);
 }
