@@ -1,3 +1,5 @@
+// Evaluation of the published fits and of the molar volume that follows from them.
+
 #include "models/Approximation.h"
 
 #include "platform/MathErrors.h"

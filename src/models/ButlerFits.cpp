@@ -1,3 +1,5 @@
+// Evaluation of the Butler-model fits, with the roundings the chart relies on.
+
 #include "models/ButlerFits.h"
 
 #include "platform/MathErrors.h"

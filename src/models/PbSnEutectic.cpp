@@ -1,3 +1,5 @@
+// The Pb-Sn eutectic reference line: linear in T, held to four decimals.
+
 #include "models/PbSnEutectic.h"
 
 PbSnEutectic PbSnEutecticAt(Fixed t)

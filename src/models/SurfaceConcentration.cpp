@@ -1,3 +1,5 @@
+// The Ag-Au surface concentration, in double precision like the window that draws it.
+
 #include "models/SurfaceConcentration.h"
 
 #include "platform/MathErrors.h"

@@ -1,3 +1,5 @@
+// The surface-fraction form shared by an approximation and three Butler fits.
+
 #include "models/SurfaceFraction.h"
 
 #include "platform/MathErrors.h"

@@ -1,3 +1,5 @@
+// Temperature-dependent coefficients of every fit.
+
 #include "models/TemperatureTerm.h"
 
 #include "platform/MathErrors.h"

@@ -1,3 +1,5 @@
+// Text lines of the viscosity-model points, with the program's decimal separator.
+
 #include "models/ViscosityMemo.h"
 
 #include "platform/Numbers.h"

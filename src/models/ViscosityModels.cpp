@@ -1,3 +1,5 @@
+// Evaluation of the viscosity models and their temperature ranges.
+
 #include "models/ViscosityModels.h"
 
 #include "platform/MathErrors.h"
