@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr double GasConstant = 8.314472; // J/(mol·K)
+constexpr long double GasConstant = 8.314472L; // J/(mol·K)
 
 const QLatin1String ModelTexts[] = {
     QLatin1String("Iida-Ueda-Morita"),
@@ -52,7 +52,7 @@ QString TemperatureRangeMessage(const ViscositySystem &system)
 
 double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, double t)
 {
-    const double rt = static_cast<long double>(GasConstant) * t;
+    const double rt = GasConstant * t;
     const double y = 1 - 2 * static_cast<long double>(x);
     const double y2 = static_cast<long double>(y) * y;
     const double y3 = static_cast<long double>(y2) * y;
@@ -64,7 +64,9 @@ double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, 
     const long double lx = x;
     const long double a = (1 - lx) * system.a1 + lx * system.a2 + deltaA;
     const long double e = (1 - lx) * system.e1 + lx * system.e2 + deltaE;
-    return static_cast<double>(CheckedResult(a * CheckedExp(CheckedDivide(e, rt))));
+    // η is held as a double: a value beyond its range is an overflow, not infinity.
+    const double eta = static_cast<double>(a * CheckedExp(CheckedDivide(e, rt)));
+    return static_cast<double>(CheckedResult(eta));
 }
 
 std::vector<ViscosityPoint> ViscosityCurve(

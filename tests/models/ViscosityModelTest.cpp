@@ -229,6 +229,8 @@ private slots:
         const ViscositySystem &agSn = System("Ag-Sn");
         QVERIFY_THROWS_EXCEPTION(EMathError, Viscosity(agSn, ViscosityModel::Kaptay, 0.5, 0));
         QVERIFY_THROWS_EXCEPTION(EMathError, Viscosity(agSn, ViscosityModel::Kaptay, 0.5, 0.001));
+        // exp(E/RT) still fits extended precision here, but η does not fit a double.
+        QVERIFY_THROWS_EXCEPTION(EMathError, Viscosity(agSn, ViscosityModel::Kaptay, 0, 3));
     }
 };
 
