@@ -13,4 +13,16 @@ TfmSelect::TfmSelect(QWidget *owner)
     dblSelect->SetListField(QStringLiteral("OZNACZENIE"));
     dblSelect->SetListSource(dmDataModule->dsTabUkl);
     layout->addWidget(dblSelect);
+    dblWlasnosci = new TDBLookupComboBox(this, QStringLiteral("dblWlasnosci"));
+    dblWlasnosci->SetKeyField(QStringLiteral("ID_WLASCIWOSCI"));
+    dblWlasnosci->SetListField(QStringLiteral("WLASNOSC"));
+    dblWlasnosci->SetListSource(dmDataModule->dsWlasnosci);
+    layout->addWidget(dblWlasnosci);
+    chbTemp = new QCheckBox(QStringLiteral("Temperature dependence"), this);
+    chbX = new QCheckBox(QStringLiteral("Isotherms"), this);
+    chbX->setChecked(true);
+    chbButler = new QCheckBox(QStringLiteral("Model"), this);
+    chbIsosurface = new QCheckBox(QStringLiteral("Isosurface tension"), this);
+    for (QCheckBox *box : { chbTemp, chbX, chbButler, chbIsosurface })
+        layout->addWidget(box);
 }

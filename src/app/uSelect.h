@@ -3,6 +3,8 @@
 #include "platform/DBControls.h"
 #include "platform/Forms.h"
 
+#include <QCheckBox>
+
 // The selection window: system, property and mode.
 class TfmSelect : public TForm
 {
@@ -11,6 +13,11 @@ public:
     explicit TfmSelect(QWidget *owner = nullptr);
 
     TDBLookupComboBox *dblSelect;
+    TDBLookupComboBox *dblWlasnosci;
+    QCheckBox *chbTemp;
+    QCheckBox *chbX;
+    QCheckBox *chbButler;
+    QCheckBox *chbIsosurface;
 };
 
 inline QPointer<TfmSelect> fmSelect;
