@@ -52,6 +52,7 @@ void TfmWykres::ConnectHandlers()
     OnEvent(edT1, &QLineEdit::textChanged, this, &TfmWykres::edT1Change);
     OnEvent(edT2, &QLineEdit::textChanged, this, &TfmWykres::edT2Change);
     OnEvent(edT3, &QLineEdit::textChanged, this, &TfmWykres::edT3Change);
+    OnEvent(sbShow, &QToolButton::clicked, this, &TfmWykres::sbShowClick);
     OnEvent(MainMenu1.LitForm, &QAction::triggered, this, &TfmWykres::sbExitClick);
 }
 

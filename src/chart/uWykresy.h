@@ -2,6 +2,7 @@
 
 #include "app/MainMenu.h"
 #include "chart/TempLines.h"
+#include "data/uDataModule.h"
 #include "platform/Chart.h"
 #include "platform/Controls.h"
 #include "platform/DBControls.h"
@@ -196,6 +197,13 @@ public:
     void edT1Change();
     void edT2Change();
     void edT3Change();
+    void sbShowClick();
+
+    // The colour and point style of a temperature slot's isotherm.
+    static TColor SlotColor(int slot);
+    static TPointerStyle SlotPointer(int slot);
+    // A slot is open while its edit is enabled and holds text.
+    bool SlotOpen(int slot) const;
 
 protected:
     void FormShow() override;
@@ -206,6 +214,16 @@ private:
     bool TempMode() const;
     // ID_SELECT of the chosen system: 3 or more is a ternary or higher system.
     int Category() const;
+    void ShowEquations(int K);
+    void ShowCalculatedValues(int K);
+    void ShowMolarVolume(const QString &category);
+    void ShowValues(int K, const QString &category, bool viscosity);
+    TdmDataModule::SlotFamily MolarVolumeFamily(const QString &category, int slot) const;
+    // The query a slot's isotherm series reads, and its value field.
+    TQuery *IsothermQuery(int slot, QString &valueField) const;
+    void AddIsothermSeries();
+    void DrawEndPointLine(int slot);
+    void CalcViscosity(int slot);
     bool CheckAndSwitchTimer(bool complete);
 
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;

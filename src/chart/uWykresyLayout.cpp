@@ -156,11 +156,12 @@ void TfmWykres::BuildLayout()
         edit->setObjectName(QStringLiteral("edT%1").arg(slot));
         edit->setMaxLength(4);
         edit->setEnabled(slot == 1);
-        edit->setMaximumWidth(56);
+        edit->setFixedWidth(44);
         edits[slot - 1] = edit;
         const int row = 1 + (slot - 1) / 2, column = ((slot - 1) % 2) * 2;
         auto *label = new QLabel(QStringLiteral("T%1 =").arg(slot), tsX);
         auto *cell = new QHBoxLayout;
+        cell->setSpacing(3);
         cell->addWidget(label);
         cell->addWidget(edit);
         cell->addWidget(new QLabel(QStringLiteral("[ K ]"), tsX));

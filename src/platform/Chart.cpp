@@ -18,9 +18,8 @@ void TChartSeries::SetSeriesColor(TColor color)
 void TChartSeries::SetShowInLegend(bool show)
 {
     m_showInLegend = show;
-    if (QChart *chart = Series()->chart())
-        for (QLegendMarker *marker : chart->legend()->markers(Series()))
-            marker->setVisible(show);
+    if (m_chart)
+        m_chart->ApplyLegendFlags();
 }
 
 void TChartSeries::AddXY(double x, double y)
@@ -144,8 +143,17 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     m_left->setLabelFormat(QStringLiteral("%g"));
     m_left->setMinorTickCount(4);
     c->legend()->setAlignment(Qt::AlignRight);
+    // Qt draws an axis only while a series is attached to it; an empty chart still shows its
+    // frame and titles.
+    auto *frame = new QLineSeries(c);
+    c->addSeries(frame);
+    frame->attachAxis(m_bottom);
+    frame->attachAxis(m_left);
+    for (QLegendMarker *marker : c->legend()->markers(frame))
+        marker->setVisible(false);
     SetColor(clWhite);
     SetLegendColor(clWhite);
+    ApplyLegendFlags();
 }
 
 void TDBChart::SetTitle(const QString &title)
@@ -186,6 +194,7 @@ void TDBChart::AddSeries(TChartSeries *series)
     s->attachAxis(m_bottom);
     s->attachAxis(m_left);
     m_series.push_back(series);
+    series->m_chart = this;
     connect(s, &QXYSeries::pointsReplaced, this, &TDBChart::ScheduleAxes);
     connect(s, &QXYSeries::pointAdded, this, &TDBChart::ScheduleAxes);
     connect(s, &QXYSeries::pointRemoved, this, &TDBChart::ScheduleAxes);
@@ -204,14 +213,20 @@ void TDBChart::RemoveAllSeries()
         chart()->removeSeries(series->Series());
         delete series->Series();
     }
+    ApplyLegendFlags();
     UpdateAxes();
 }
 
 void TDBChart::ApplyLegendFlags()
 {
-    for (TChartSeries *series : m_series)
+    bool anyEntry = false;
+    for (TChartSeries *series : m_series) {
         for (QLegendMarker *marker : chart()->legend()->markers(series->Series()))
             marker->setVisible(series->ShowInLegend());
+        anyEntry = anyEntry || series->ShowInLegend();
+    }
+    // Like an empty list, an empty legend is not drawn.
+    chart()->legend()->setVisible(anyEntry);
 }
 
 void TDBChart::ScheduleAxes()

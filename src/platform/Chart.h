@@ -11,6 +11,8 @@
 
 #include <vector>
 
+class TDBChart;
+
 enum class TPointerStyle { psRectangle, psCircle, psTriangle, psStar, psDiamond };
 
 // What every series of the program offers, whether drawn as a line or as points.
@@ -46,6 +48,8 @@ protected:
     virtual void ApplyColor() = 0;
 
 private:
+    friend class TDBChart;
+    QPointer<TDBChart> m_chart;
     TColor m_color = clBlack;
     bool m_showInLegend = true;
     bool m_xAscending = false;
@@ -120,6 +124,8 @@ public:
 
     // Fits both axes to every point of every series.
     void UpdateAxes();
+    // Shows each series' legend entry as the series asks; no entries, no legend.
+    void ApplyLegendFlags();
     // The chart as a picture; an unshown chart renders at a useful size.
     QImage ToImage();
     bool SaveToBitmapFile(const QString &path);
@@ -132,7 +138,6 @@ protected:
 
 private:
     void ScheduleAxes();
-    void ApplyLegendFlags();
 
     QValueAxis *m_bottom;
     QValueAxis *m_left;

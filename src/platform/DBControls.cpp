@@ -30,6 +30,18 @@ void TDBLookupComboBox::SetListSource(TDataSource *source)
     Reload();
 }
 
+void TDBLookupComboBox::SetKeyField(const QString &field)
+{
+    m_keyField = field;
+    Reload();
+}
+
+void TDBLookupComboBox::SetListField(const QString &field)
+{
+    m_listField = field;
+    Reload();
+}
+
 void TDBLookupComboBox::Reload()
 {
     const QSignalBlocker block(this);

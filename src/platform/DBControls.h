@@ -17,8 +17,8 @@ public:
 
     void SetListSource(TDataSource *source);
     TDataSource *ListSource() const { return m_source; }
-    void SetKeyField(const QString &field) { m_keyField = field; }
-    void SetListField(const QString &field) { m_listField = field; }
+    void SetKeyField(const QString &field);
+    void SetListField(const QString &field);
 
     QVariant KeyValue() const { return m_keyValue; }
     void SetKeyValue(const QVariant &key);

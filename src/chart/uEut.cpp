@@ -1,0 +1,71 @@
+#include "chart/uEut.h"
+
+#include "app/uSelect.h"
+#include "chart/uWykresy.h"
+#include "data/Worker.h"
+#include "data/uDataModule.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TfmEut::TfmEut(QWidget *owner)
+    : TForm(owner, QStringLiteral("fmEut"), QStringLiteral("Virelt 2"))
+{
+    setFixedSize(343, 120);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(clMoneyGreen));
+    setPalette(p);
+    auto *layout = new QVBoxLayout(this);
+    lblEut = new QLabel(this);
+    lblEut->setObjectName(QStringLiteral("lblEut"));
+    lblEut->setAlignment(Qt::AlignCenter);
+    QFont f = lblEut->font();
+    f.setBold(true);
+    lblEut->setFont(f);
+    layout->addWidget(lblEut);
+    auto *row = new QHBoxLayout;
+    dblEut = new TDBLookupComboBox(this, QStringLiteral("dblEut"));
+    dblEut->SetListSource(dmDataModule->dsEut);
+    sbOK = new TSpeedButton(this, QStringLiteral("sbOK"), QStringLiteral("OK"));
+    row->addWidget(dblEut, 1);
+    row->addWidget(sbOK);
+    layout->addLayout(row);
+    FormCreate();
+    OnEvent(sbOK, &QToolButton::clicked, this, &TfmEut::sbOKClick);
+}
+
+void TfmEut::FormCreate()
+{
+    dblEut->SetKeyField(QStringLiteral("ID_EUT"));
+    dblEut->SetListField(QStringLiteral("OZNACZENIE"));
+}
+
+void TfmEut::FormShow()
+{
+    lblEut->setText(fmSelect->dblSelect->Text());
+}
+
+void TfmEut::sbOKClick()
+{
+    // Without a choice the current row is the first section the opener found.
+    fmWykres->SetEutecticId(Worker::Key(dmDataModule->qrEut, "ID_EUTEKTYKI"));
+    SetModalResult(mrOk);
+}
+
+void ChooseEutectic(QWidget *owner, void (*openSections)())
+{
+    if (!fmEut)
+        fmEut = new TfmEut(owner);
+    try {
+        dmDataModule->OpenEut();
+        fmEut->ShowModal();
+        openSections();
+    } catch (...) {
+        Release(fmEut);
+        throw;
+    }
+    Release(fmEut);
+}

@@ -1,0 +1,350 @@
+// Show: the equations of the chosen publication, or its values at up to four temperatures
+// with their point series and end-point lines.
+#include "chart/ListaWybranych.h"
+#include "chart/uEut.h"
+#include "chart/uWykresy.h"
+
+#include "app/Main.h"
+#include "app/uSelect.h"
+#include "data/Worker.h"
+#include "data/uDataModule.h"
+#include "info/uAutorFig.h"
+#include "platform/Dialogs.h"
+#include "platform/MathErrors.h"
+#include "platform/Numbers.h"
+
+using Family = TdmDataModule::SlotFamily;
+
+namespace {
+
+const QString NotAvailable = QStringLiteral("This data isn’t available in this version VIRELT database.");
+constexpr long double GasConstant = 8.314472;
+
+bool HasRows(const TDataSet *dataSet)
+{
+    return !dataSet->IsEmpty();
+}
+
+TDataSource *Source(TQuery *query)
+{
+    return dmDataModule->SourceOf(query);
+}
+
+} // namespace
+
+TColor TfmWykres::SlotColor(int slot)
+{
+    return std::array{ clRed, clGreen, clBlue, clPurple }.at(slot - 1);
+}
+
+TPointerStyle TfmWykres::SlotPointer(int slot)
+{
+    return std::array{ TPointerStyle::psStar, TPointerStyle::psRectangle,
+                       TPointerStyle::psTriangle, TPointerStyle::psDiamond }
+        .at(slot - 1);
+}
+
+bool TfmWykres::SlotOpen(int slot) const
+{
+    return edT(slot)->isEnabled() && !edT(slot)->text().isEmpty();
+}
+
+void TfmWykres::sbShowClick()
+{
+    TdmDataModule *dm = dmDataModule;
+    const int K = Category();
+    if (K >= 3)
+        ChooseEutectic(this, [] { dmDataModule->OpenDane45(); });
+    dbgPublikacje->SetDataSource(dm->dsPublikacje);
+    ListaWybranychPublikacji->Add(QString::number(Worker::Key(dm->qrAutor, "ID_PUBLIKACJI")));
+    dm->OpenPublikacje();
+    if (chbShow->isChecked())
+        ShowCalculatedValues(K);
+    else
+        ShowEquations(K);
+}
+
+void TfmWykres::ShowEquations(int K)
+{
+    TdmDataModule *dm = dmDataModule;
+    dbgRownania->SetDataSource(dm->dsRownania);
+    dm->OpenRownania(1);
+    Equations1->setEnabled(HasRows(dm->qrRownania) && !dbgRownania->isHidden());
+    if (K >= 3) {
+        dbgDane45->SetDataSource(dm->dsDane45);
+        dm->OpenDane45();
+        Equations1->setEnabled(HasRows(dm->qrDane45));
+    }
+}
+
+void TfmWykres::ShowCalculatedValues(int K)
+{
+    TdmDataModule *dm = dmDataModule;
+    const QString P = fmSelect->dblWlasnosci->Text();
+    const QString category = fmStart->dblSelectSystem->Text();
+    const bool viscosity = P == QLatin1String("Viscosity");
+
+    if (K >= 3) {
+        static const char *const prefixes[] = { "T1 = ", " T2 = ", " T3 = ", " T4 = " };
+        for (int slot = 1; slot <= 4; ++slot)
+            if (!edT(slot)->text().isEmpty()) {
+                PageControl2->SetPageVisible(tsWynikiT(slot), true);
+                PageControl2->SetPageCaption(tsWynikiT(slot),
+                                             QLatin1String(prefixes[slot - 1])
+                                                 + edT(slot)->text() + QStringLiteral(" [K]"));
+            }
+    }
+    sbGraph->setEnabled(category == QLatin1String("Pure metals") ? false : CanShowX());
+    for (int pair = 0; pair < 2; ++pair) {
+        const QString first = edT(2 * pair + 1)->text(), second = edT(2 * pair + 2)->text();
+        QWidget *tab = pair == 0 ? tsWynikiT1T2 : tsWynikiT3T4;
+        if (!first.isEmpty())
+            PageControl2->SetPageCaption(tab, second.isEmpty()
+                                                  ? first + QStringLiteral("[K]")
+                                                  : first + QStringLiteral("[K]")
+                                                      + QString(7, u' ') + second
+                                                      + QStringLiteral("[K]"));
+    }
+
+    // Number and range checks come before anything is computed, so a rejected temperature
+    // leaves no values behind.
+    for (int slot = 1; slot <= 4; ++slot)
+        if (!edT(slot)->text().isEmpty())
+            Numbers::StrToCurr(TdmDataModule::CheckNumber(edT(slot)->text()));
+    bool inRange = true;
+    for (int slot = 1; slot <= 4; ++slot) {
+        const QString text = edT(slot)->text();
+        const Fixed t = text.isEmpty() ? Fixed() : Numbers::StrToCurr(text);
+        if (t > 2000)
+            inRange = false;
+    }
+    if (!inRange) {
+        MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
+    } else {
+        if (viscosity)
+            for (int slot = 1; slot <= 4; ++slot)
+                if (SlotOpen(slot))
+                    CalcViscosity(slot);
+        if (P == QLatin1String("Molar volume"))
+            ShowMolarVolume(category);
+        else
+            ShowValues(K, category, viscosity);
+    }
+
+    TDataSet *first = viscosity ? static_cast<TDataSet *>(dm->qrExp)
+        : K >= 3                ? static_cast<TDataSet *>(dm->qrWyniki45)
+                                : static_cast<TDataSet *>(dm->qrPunkty1);
+    Calculatedvalue1->setEnabled(HasRows(first));
+}
+
+Family TfmWykres::MolarVolumeFamily(const QString &category, int slot) const
+{
+    if (category == QLatin1String("Pure metals"))
+        return Family::UklPure;
+    if (category == QLatin1String("Binary systems"))
+        return Family::UklBinary;
+    if (category == QLatin1String("Ternary systems"))
+        return Family::UklTernary;
+    if (category == QLatin1String("Quinary systems"))
+        return Family::UklQuinary;
+    return slot == 1 || fmSelect->dblSelect->Text() == QLatin1String("Ag-Bi-Cu-Sn")
+        ? Family::UklQuaternarySection
+        : Family::UklQuaternary;
+}
+
+void TfmWykres::ShowMolarVolume(const QString &category)
+{
+    static const QStringList categories = { "Pure metals", "Binary systems", "Ternary systems",
+                                            "Quaternary systems", "Quinary systems" };
+    if (!fmSelect->chbX->isChecked() || !categories.contains(category))
+        return;
+    TdmDataModule *dm = dmDataModule;
+    const bool pure = category == QLatin1String("Pure metals");
+    const bool binary = category == QLatin1String("Binary systems");
+    for (int slot = 1; slot <= 4; ++slot) {
+        const bool runs = slot == 1 ? !edT1->text().isEmpty()
+                && (edT1->isEnabled() || edT2->text().isEmpty())
+                                    : SlotOpen(slot);
+        if (!runs)
+            continue;
+        const Family family = MolarVolumeFamily(category, slot);
+        dm->OpenMolarVolume(family, slot);
+        TDataSource *source = Source(dm->SlotQuery(family, slot));
+        (pure || binary ? dbgT(slot) : dbgWynikiT(slot))->SetDataSource(source);
+        if (pure)
+            continue;
+        if (binary) {
+            dm->OpenMinMaxM(slot);
+            DrawEndPointLine(slot);
+        }
+        SetApproxPending(slot, true);
+    }
+    if (!pure)
+        AddIsothermSeries();
+}
+
+void TfmWykres::ShowValues(int K, const QString &category, bool viscosity)
+{
+    TdmDataModule *dm = dmDataModule;
+    const bool pure = category == QLatin1String("Pure metals");
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (!SlotOpen(slot))
+            continue;
+        TDataSource *viscositySource = Source(dm->SlotQuery(Family::Exp, slot));
+        if (pure) {
+            dm->OpenPunkty(slot);
+            edT(slot)->setEnabled(false);
+            SetApproxPending(slot, true);
+            if (viscosity)
+                dm->OpenExp(slot);
+            dbgT(slot)->SetDataSource(viscosity ? viscositySource
+                                                : Source(dm->SlotQuery(Family::Punkty, slot)));
+            continue;
+        }
+        if (K >= 3) {
+            dm->OpenWyniki45(slot);
+            SetApproxPending(slot, true);
+            if (viscosity) {
+                dm->OpenDane45();
+                dm->OpenExp(slot);
+            }
+            dbgWynikiT(slot)->SetDataSource(
+                viscosity ? viscositySource : Source(dm->SlotQuery(Family::Wyniki45, slot)));
+            continue;
+        }
+        SetApproxPending(slot, true);
+        if (viscosity) {
+            dm->OpenExp(slot);
+            dbgT(slot)->SetDataSource(viscositySource);
+        } else {
+            dm->OpenPunkty(slot);
+            dbgT(slot)->SetDataSource(Source(dm->SlotQuery(Family::Punkty, slot)));
+        }
+        if (category != QLatin1String("Binary systems"))
+            continue;
+        if (viscosity) {
+            // One run of empty slots shows the figure once.
+            const bool empty = !HasRows(dm->SlotQuery(Family::Exp, slot));
+            if (empty && (slot == 1 || HasRows(dm->SlotQuery(Family::Exp, slot - 1))))
+                fmAutorFig->sbOKClick();
+        } else if (!HasRows(dm->SlotQuery(Family::Punkty, slot))) {
+            fmAutorFig->sbOKClick();
+        } else {
+            dm->OpenMinMax(slot);
+            DrawEndPointLine(slot);
+        }
+    }
+    for (int slot = 1; slot <= 4; ++slot) {
+        std::vector<TDataSet *> results;
+        if (K >= 3 || slot > 1)
+            results.push_back(dm->SlotQuery(Family::Wyniki45, slot));
+        results.push_back(dm->SlotQuery(Family::Punkty, slot));
+        if (viscosity)
+            results.push_back(dm->SlotQuery(Family::Exp, slot));
+        for (TDataSet *result : results)
+            if (HasRows(result) && edT(slot)->isEnabled())
+                AddIsothermSeries();
+    }
+}
+
+TQuery *TfmWykres::IsothermQuery(int slot, QString &valueField) const
+{
+    TdmDataModule *dm = dmDataModule;
+    const QString P = fmSelect->dblWlasnosci->Text();
+    valueField = QStringLiteral("DensityT%1").arg(slot);
+    if (P == QLatin1String("Molar volume")) {
+        valueField = QStringLiteral("VT%1").arg(slot);
+        const QString category = fmStart->dblSelectSystem->Text();
+        return category == QLatin1String("Pure metals")
+            ? nullptr
+            : dm->SlotQuery(MolarVolumeFamily(category, slot), slot);
+    }
+    const bool viscosity = P == QLatin1String("Viscosity");
+    if (viscosity)
+        valueField = QStringLiteral("VISCO");
+    if (fmSelect->chbTemp->isChecked())
+        return dm->qrPunktyTemp;
+    if (viscosity)
+        return dm->SlotQuery(Family::Exp, slot);
+    return dm->SlotQuery(Category() >= 3 ? Family::Wyniki45 : Family::Punkty, slot);
+}
+
+void TfmWykres::AddIsothermSeries()
+{
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (slot == 1 ? !edT1->isEnabled() : !SlotOpen(slot))
+            continue;
+        auto *series = new TPointSeries(this);
+        series->SetTitle(dblAutor->Text() + u' ' + edT(slot)->text() + QStringLiteral("[K]"));
+        series->SetSeriesColor(SlotColor(slot));
+        series->SetPointerStyle(SlotPointer(slot));
+        series->SetXAscending(true);
+        QString valueField;
+        TQuery *query = IsothermQuery(slot, valueField);
+        DBChart1->AddSeries(series);
+        if (query)
+            series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"), valueField);
+        else
+            ShowMessage(NotAvailable);
+        edT(slot)->setEnabled(false);
+    }
+}
+
+void TfmWykres::DrawEndPointLine(int slot)
+{
+    auto *line = new TLineSeries(this);
+    line->SetShowInLegend(false);
+    line->SetSeriesColor(SlotColor(slot));
+    line->SetLinePenWidth(1);
+    line->SetXAscending(true);
+    const bool molar = fmSelect->dblWlasnosci->Text() == QLatin1String("Molar volume");
+    TQuery *query = dmDataModule->SlotQuery(molar ? Family::MinMaxM : Family::MinMax, slot);
+    DBChart1->AddSeries(line);
+    line->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
+                        molar ? QStringLiteral("VT%1").arg(slot)
+                              : QStringLiteral("DensityT%1").arg(slot));
+}
+
+void TfmWykres::CalcViscosity(int slot)
+{
+    TdmDataModule *dm = dmDataModule;
+    const int K = Category();
+    const int T = Numbers::StrToInt(edT(slot)->text());
+    dbgRownania->SetDataSource(dm->dsRownania);
+    dbgDane45->SetDataSource(dm->dsDane45);
+    dm->OpenRownania(1);
+    if (K >= 3)
+        dm->OpenDane45();
+    else
+        dm->OpenRownania(1);
+
+    TDBGrid *grid = K >= 3 ? dbgDane45 : dbgRownania;
+    TDataSet *rows = K >= 3 ? static_cast<TDataSet *>(dm->qrDane45)
+                            : static_cast<TDataSet *>(dm->qrRownania);
+    std::vector<TdmDataModule::ViscosityRow> values;
+    rows->DisableControls();
+    try {
+        grid->ClearSelectedRows();
+        rows->First();
+        while (!rows->Eof()) {
+            grid->SelectRow(rows->RecNo(), true);
+            const double B = rows->FieldByName(QStringLiteral("B")).AsFloat();
+            const double X = rows->FieldByName(QStringLiteral("X")).AsFloat();
+            const double A = rows->FieldByName(QStringLiteral("A")).AsFloat();
+            const double visco = double(A * CheckedExp(B / (T * GasConstant)));
+            values.push_back({ K >= 3 ? rows->FieldByName(QStringLiteral("UKLAD")).AsString()
+                                      : QString(),
+                               X, visco });
+            rows->Next();
+        }
+    } catch (...) {
+        rows->EnableControls();
+        throw;
+    }
+    rows->EnableControls();
+    dm->ReplaceViscosityRows(slot, values);
+    dm->OpenExp(slot);
+    if (K >= 3)
+        dbgWynikiT(slot)->SetDataSource(Source(dm->SlotQuery(Family::Exp, slot)));
+    grid->ClearSelectedRows();
+}
