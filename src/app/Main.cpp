@@ -175,8 +175,13 @@ void TfmStart::AcessDatabase1Click()
 
 void TfmStart::DTA1Click()
 {
+    ShowDTA(this);
+}
+
+void TfmStart::ShowDTA(QWidget *owner)
+{
     if (!fmDTA)
-        fmDTA = new TfmDTA(this);
+        fmDTA = new TfmDTA(owner);
     try {
         dmDataModule->OpenDTA();
         fmDTA->ShowModal();

@@ -48,6 +48,9 @@ public:
     QString GetMeniskDir() const { return FMeniskDir; }
     void SetMeniskDir(const QString &dir) { FMeniskDir = dir; }
 
+    // The DTA window owned by `owner`, created for one modal run and released after it.
+    void ShowDTA(QWidget *owner);
+
     void InitSaveDir();
     void OpenHelpPdf();
     void OpenFigFolder();

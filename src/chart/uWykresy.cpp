@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/uSelect.h"
+#include "chart/uWlasnedane.h"
 #include "chart/ListaWybranych.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
@@ -54,6 +55,10 @@ void TfmWykres::ConnectHandlers()
     OnEvent(edT3, &QLineEdit::textChanged, this, &TfmWykres::edT3Change);
     OnEvent(sbShow, &QToolButton::clicked, this, &TfmWykres::sbShowClick);
     OnEvent(MainMenu1.LitForm, &QAction::triggered, this, &TfmWykres::sbExitClick);
+    OnEvent(MainMenu1.AcessDatabase1, &QAction::triggered, this, &TfmWykres::AcessDatabase1Click);
+    OnEvent(MainMenu1.DTA1, &QAction::triggered, this, &TfmWykres::DTA1Click);
+    OnEvent(Adddata1, &QAction::triggered, this, &TfmWykres::Adddata1Click);
+    OnEvent(sbHelp, &QToolButton::clicked, this, &TfmWykres::sbHelpClick);
 }
 
 TChartSeries *TfmWykres::GetCurrentSeries() const
@@ -358,6 +363,26 @@ void TfmWykres::sbExitClick()
 {
     if (MessageDlg(QStringLiteral("Exit to Windows?"), mtInformation, mbYesNoCancel) == mrYes)
         Application().Terminate();
+}
+
+void TfmWykres::AcessDatabase1Click()
+{
+    fmStart->RestartApplication();
+}
+
+void TfmWykres::DTA1Click()
+{
+    fmStart->ShowDTA(this);
+}
+
+void TfmWykres::Adddata1Click()
+{
+    fmWlasnedane->ShowModal();
+}
+
+void TfmWykres::sbHelpClick()
+{
+    fmStart->OpenHelpPdf();
 }
 
 void TfmWykres::DrawPunktTemp1()

@@ -198,6 +198,10 @@ public:
     void edT2Change();
     void edT3Change();
     void sbShowClick();
+    void sbHelpClick();
+    void AcessDatabase1Click();
+    void DTA1Click();
+    void Adddata1Click();
 
     // The colour and point style of a temperature slot's isotherm.
     static TColor SlotColor(int slot);

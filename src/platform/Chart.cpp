@@ -1,6 +1,7 @@
 #include "platform/Chart.h"
 
 #include <QLegendMarker>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -137,6 +138,9 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     setRenderHint(QPainter::Antialiasing);
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
+    // Axis labels use the program's decimal comma, as its grids do.
+    c->setLocalizeNumbers(true);
+    c->setLocale(QLocale(QLocale::German));
     c->addAxis(m_bottom, Qt::AlignBottom);
     c->addAxis(m_left, Qt::AlignLeft);
     m_bottom->setLabelFormat(QStringLiteral("%g"));
