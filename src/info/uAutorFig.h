@@ -10,5 +10,8 @@ public:
         : TForm(owner, QStringLiteral("fmAutorFig"), QStringLiteral("Virelt 2"))
     {
     }
+
+    // The figure finder's OK; the search itself comes with the figure windows.
+    void sbOKClick() { }
 };
 inline QPointer<TfmAutorFig> fmAutorFig;
