@@ -36,7 +36,7 @@ TMainMenu BuildMainMenu(QDialog *window)
     m.bar->setObjectName(QStringLiteral("MainMenu1"));
     window->layout()->setMenuBar(m.bar);
 
-    QMenu *file = m.bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = m.file = m.bar->addMenu(QStringLiteral("&File"));
     QMenu *methods = file->addMenu(QStringLiteral("Experimental methods"));
     m.Maximumbubblepressuremethod1 = Item(methods, "Maximumbubblepressuremethod1",
                                           QStringLiteral("Maximum bubble pressure method"));

@@ -10,6 +10,7 @@ class QDialog;
 struct TMainMenu
 {
     QMenuBar *bar = nullptr;
+    QMenu *file = nullptr;
     QAction *Maximumbubblepressuremethod1 = nullptr;
     QAction *Dilatometricmetod1 = nullptr;
     QAction *Meniscographicmethod1 = nullptr;

@@ -1,13 +1,232 @@
 #pragma once
 
+#include "app/MainMenu.h"
+#include "chart/TempLines.h"
+#include "platform/Chart.h"
+#include "platform/Controls.h"
+#include "platform/DBControls.h"
+#include "platform/Fixed.h"
 #include "platform/Forms.h"
+#include "platform/PageControl.h"
 
-// The chart and calculation window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <array>
+#include <memory>
+
+// The chart and calculation window: equations, values at up to four temperatures, isotherm and
+// temperature-dependence charts and model curves of the system chosen in the selection window.
 class TfmWykres : public TForm
 {
     Q_OBJECT
 public:
     explicit TfmWykres(QWidget *owner = nullptr);
+    ~TfmWykres() override;
+
+    // ---- components, as the program names them
+    TDBChart *DBChart1;
+    QPlainTextEdit *MemoRownania;
+    QPlainTextEdit *MemoViscoModel;
+
+    QWidget *Panel1;
+    TDBGrid *dbgPublikacje;
+
+    QWidget *Panel2;
+    TSpeedButton *sbHelp;
+    TSpeedButton *sbPrint;
+    TSpeedButton *sbButler;
+    TSpeedButton *sbGraph;
+    TSpeedButton *sbPbSn;
+    TSpeedButton *sbExit;
+    TSpeedButton *sbBack;
+    TSpeedButton *sbNext;
+    QLabel *lblViscosity;
+    QLabel *lblTmodel;
+    QLineEdit *edModel;
+    QLabel *lblK;
+    QLabel *lblSelectModel;
+    QComboBox *cbModel1;
+    TSpeedButton *sbModelOK;
+    TSpeedButton *sbClear1;
+
+    QWidget *Panel3;
+    QWidget *Panel4;
+    QWidget *Panel5;
+    QWidget *Panel6;
+
+    TPageControl *PageControl1;
+    QWidget *tsX;
+    TDBLookupComboBox *dblAutor;
+    QLineEdit *edT1;
+    QLineEdit *edT2;
+    QLineEdit *edT3;
+    QLineEdit *edT4;
+    TSpeedButton *sbShow;
+    TSpeedButton *sbClear;
+    QCheckBox *chbShow;
+    QWidget *tsTemp1;
+    TDBLookupComboBox *dblAutor2;
+    TDBGrid *dbgTemp1;
+    TSpeedButton *sbShowT1;
+    TSpeedButton *sbClearT1;
+    TSpeedButton *sbGraphT1;
+    QCheckBox *chbSelectT1;
+
+    TPageControl *PageControl2;
+    QWidget *tsRownania;
+    TDBGrid *dbgRownania;
+    QWidget *tsWynikiT1T2;
+    QLabel *panT1T2;
+    TDBGrid *dbgT1;
+    TDBGrid *dbgT2;
+    QWidget *tsWynikiT3T4;
+    QLabel *panT3T4;
+    TDBGrid *dbgT3;
+    TDBGrid *dbgT4;
+    QWidget *tsTemp2;
+    TDBLookupComboBox *dblAutor3;
+    TDBGrid *dbgTemp2;
+    TSpeedButton *sbShowT2;
+    TSpeedButton *sbClearT2;
+    TSpeedButton *sbGraphT2;
+    QCheckBox *chbSelectT2;
+    QWidget *tsRownania45;
+    TDBGrid *dbgDane45;
+    QWidget *tsWynikiT1;
+    QWidget *tsWynikiT2;
+    QWidget *tsWynikiT3;
+    QWidget *tsWynikiT4;
+    QLabel *panT1;
+    QLabel *panT2;
+    QLabel *Panel8;
+    QLabel *Panel9;
+    TDBGrid *dbgWynikiT1;
+    TDBGrid *dbgWynikiT2;
+    TDBGrid *dbgWynikiT3;
+    TDBGrid *dbgWynikiT4;
+
+    TTimer *Timer1Wykres;
+    TMainMenu MainMenu1;
+    QAction *Equations1;
+    QAction *Calculatedvalue1;
+    QAction *Modelofviscosity1;
+    QAction *SaveGraph;
+    QAction *Adddata1;
+
+    // ---- per-slot components (slot 1..4)
+    QLineEdit *edT(int slot) const { return std::array{ edT1, edT2, edT3, edT4 }.at(slot - 1); }
+    TDBGrid *dbgT(int slot) const { return std::array{ dbgT1, dbgT2, dbgT3, dbgT4 }.at(slot - 1); }
+    TDBGrid *dbgWynikiT(int slot) const
+    {
+        return std::array{ dbgWynikiT1, dbgWynikiT2, dbgWynikiT3, dbgWynikiT4 }.at(slot - 1);
+    }
+    QWidget *tsWynikiT(int slot) const
+    {
+        return std::array{ tsWynikiT1, tsWynikiT2, tsWynikiT3, tsWynikiT4 }.at(slot - 1);
+    }
+    QLabel *WynikiCaption(int slot) const
+    {
+        return std::array{ panT1, panT2, Panel8, Panel9 }.at(slot - 1);
+    }
+
+    // ---- accessors of the private state
+    int GetPointSeriesNo() const { return FPointSeriesNo; }
+    void SetPointSeriesNo(int n) { FPointSeriesNo = n; }
+    int GetPunktTemp2No() const { return FPunktTemp2No; }
+    void SetPunktTemp2No(int n) { FPunktTemp2No = n; }
+    int GetLineColorNo() const { return FLineColorNo; }
+    void SetLineColorNo(int n) { FLineColorNo = n; }
+    int GetViscoColorNo() const { return FViscoColorNo; }
+    void SetViscoColorNo(int n) { FViscoColorNo = n; }
+    int GetButlerCount() const { return FButlerCount; }
+    void SetButlerCount(int n) { FButlerCount = n; }
+    TColor GetSeriesColor() const { return FSeriesColor; }
+    void SetSeriesColor(TColor c) { FSeriesColor = c; }
+    TColor GetViscoColor() const { return FViscoColor; }
+    void SetViscoColor(TColor c) { FViscoColor = c; }
+    TChartSeries *GetCurrentSeries() const;
+    void SetCurrentSeries(TChartSeries *series);
+    Fixed GetTempDepX() const { return FTempDepX; }
+    void SetTempDepX(Fixed x) { FTempDepX = x; }
+    Fixed GetButlerX() const { return FButlerX; }
+    void SetButlerX(Fixed x) { FButlerX = x; }
+    Fixed GetCurrentT() const { return FCurrentT; }
+    void SetCurrentT(Fixed t) { FCurrentT = t; }
+    bool GetApproxPending(int slot) const { return FApproxPending.at(slot - 1); }
+    void SetApproxPending(int slot, bool pending) { FApproxPending.at(slot - 1) = pending; }
+    bool GetButlerPending(int slot) const { return FButlerPending.at(slot - 1); }
+    void SetButlerPending(int slot, bool pending) { FButlerPending.at(slot - 1) = pending; }
+    bool GetViscoModelPending() const { return FViscoModelPending; }
+    void SetViscoModelPending(bool pending) { FViscoModelPending = pending; }
+    int GetEutecticId() const { return FEutecticId; }
+    void SetEutecticId(int id) { FEutecticId = id; }
+    int GetPbSnDrawn() const { return FPbSnDrawn; }
+    void SetPbSnDrawn(int drawn) { FPbSnDrawn = drawn; }
+    TListaWybranychPunktTemp *PunktTemp(int tab) const
+    {
+        return tab == 1 ? FPunktTemp1.get() : FPunktTemp2.get();
+    }
+
+    // ---- operations
+    void DrawPunktTemp1();
+    void DrawPunktTemp2();
+    bool CanShowX();
+    bool CanShowT1();
+    bool CanShowT2();
+    bool CanShowAutor();
+    void SetChartOnly(bool chartOnly);
+
+    // ---- event handlers
+    void FormCreate();
+    void FormDestroy();
+    void Timer1WykresTimer();
+    void DBChart1Click();
+    void dblAutorClick();
+    void dblAutor2Click();
+    void dblAutor3Click();
+    void sbBackClick();
+    void sbNextClick();
+    void sbExitClick();
+    void chbShowClick();
+    void sbClearClick();
+    void edT1Change();
+    void edT2Change();
+    void edT3Change();
+
+protected:
+    void FormShow() override;
+
+private:
+    void BuildLayout();
+    void ConnectHandlers();
+    bool TempMode() const;
+    // ID_SELECT of the chosen system: 3 or more is a ternary or higher system.
+    int Category() const;
+    bool CheckAndSwitchTimer(bool complete);
+
+    std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;
+    std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp2;
+    Fixed FTempDepX;
+    Fixed FButlerX;
+    int FPointSeriesNo = 0;
+    int FButlerCount = 0;
+    int FLineColorNo = 0;
+    int FViscoColorNo = 0;
+    TColor FSeriesColor = 0;
+    TColor FViscoColor = 0;
+    QPointer<QObject> FCurrentSeries;
+    TChartSeries *FCurrentSeriesView = nullptr;
+    int FPunktTemp2No = 0;
+    std::array<bool, 4> FApproxPending{};
+    std::array<bool, 4> FButlerPending{};
+    bool FViscoModelPending = false;
+    Fixed FCurrentT;
+    int FEutecticId = 0;
+    int FPbSnDrawn = 0;
 };
 
 inline QPointer<TfmWykres> fmWykres;

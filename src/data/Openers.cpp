@@ -1,4 +1,6 @@
 // The openers of the lookup and selection queries.
+#include "chart/uWykresy.h"
+#include "data/ChartInputs.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
 
@@ -105,4 +107,43 @@ void TdmDataModule::OpenMeniskFig()
     const int study = Key(qrAutorMenisk, "ID_AUTOR_MENISK");
     Reopen(qrMeniskFig, { { "lUklad", system }, { "lPublikacja", study } },
            QStringLiteral("MeniskFig"));
+}
+
+void TdmDataModule::OpenPunktyDos()
+{
+    const QString tag = ChartInputs::Window().dblAutor2->Text();
+    Reopen(qrPunktyDos, { { "lPublikacja", tag } }, QStringLiteral("PunktyDos"));
+}
+
+void TdmDataModule::OpenPunktyD()
+{
+    TfmWykres &chart = ChartInputs::Window();
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const QString publication = QString::number(Key(qrPunktyDos, "ID_PUBLIKACJI"));
+    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    const double x = chart.GetTempDepX().ToDouble();
+    Reopen(qrPunktyD, { { "lUklad", system },
+                        { "lPublikacja", publication },
+                        { "lWlasciwosc", property },
+                        { "X", x } });
+}
+
+void TdmDataModule::OpenPunkty45()
+{
+    TfmWykres &chart = ChartInputs::Window();
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    TField *measured = qrPunktyDos->FindField(QStringLiteral("ID_PUBLIKACJI"));
+    const QVariant measuredId = measured ? measured->Value() : QVariant();
+    const int publication =
+        measuredId.isNull() ? Key(qrAutor, "ID_PUBLIKACJI") : VarAsInteger(measuredId);
+    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    const int eutectic = chart.GetEutecticId();
+    const double x = chart.GetTempDepX().ToDouble();
+    const int lineNumber = Key(qrDane45, "Nr");
+    Reopen(qrPunkty45, { { "lUklad", system },
+                         { "lPublikacja", publication },
+                         { "lWlasciwosc", property },
+                         { "lEut", eutectic },
+                         { "X", x },
+                         { "Nr", lineNumber } });
 }

@@ -522,21 +522,11 @@ static std::vector<QueryDef> Build()
             "((DANE45.ID_EUTEKTYKI =:lEut) OR (DANE45.ID_EUTEKTYKI = 10))",
             "ORDER BY   DANE_WLASNOSCI.X ",
         }, {{"X", TFieldType::ftFloat, 0}, {"VT1", TFieldType::ftFloat, 0}}});
-    catalogue.push_back({"qrUkl42", "dsUkl42", {
-            "SELECT X, (MASA_A* X_A+MASA_B*X_B+MASA_C*(1-(X_A+X_B+X_D))+MASA_D*X_D)/( DANE_WLASNOSCI.A+ DANE_WLASNOSCI.B *:t2) VT2",
-            "FROM TAB_UKL, UKL_4, DANE_WLASNOSCI",
-            "WHERE",
-            "(DANE_WLASNOSCI.X = UKL_4.X_D) AND",
-            "(TAB_UKL.ID_TAB_UKL=:lUklad) AND",
-            "(TAB_UKL.ID_TAB_UKL = UKL_4.ID_TAB_UKL) AND",
-            "(DANE_WLASNOSCI . ID_WLASCIWOSCI =:lWlasciwosc) AND ",
-            "(DANE_WLASNOSCI . ID_TAB_UKL = TAB_UKL.ID_TAB_UKL) ",
-            "AND (UKL_4.Nr =:lEut) AND",
-            "((DANE45.ID_EUTEKTYKI =:lEut) OR (DANE45.ID_EUTEKTYKI = 10))",
-            "ORDER BY   DANE_WLASNOSCI.X ",
-        }, {{"X", TFieldType::ftFloat, 0}, {"VT2", TFieldType::ftFloat, 0}}});
-    catalogue.push_back({"qrUkl43", "dsUkl43", SlotChanged(Find(catalogue, "qrUkl41"), 1, 3), {{"X", TFieldType::ftFloat, 0}, {"VT3", TFieldType::ftFloat, 0}}});
-    catalogue.push_back({"qrUkl44", "dsUkl44", SlotChanged(Find(catalogue, "qrUkl41"), 1, 4), {{"X", TFieldType::ftFloat, 0}, {"VT4", TFieldType::ftFloat, 0}}});
+    // Quaternary molar volume at slots 2..4 follows the section texts: the design texts named
+    // DANE45 without listing it and could never run.
+    catalogue.push_back({"qrUkl42", "dsUkl42", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 2), {{"X", TFieldType::ftFloat, 0}, {"VT2", TFieldType::ftFloat, 0}}});
+    catalogue.push_back({"qrUkl43", "dsUkl43", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 3), {{"X", TFieldType::ftFloat, 0}, {"VT3", TFieldType::ftFloat, 0}}});
+    catalogue.push_back({"qrUkl44", "dsUkl44", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 4), {{"X", TFieldType::ftFloat, 0}, {"VT4", TFieldType::ftFloat, 0}}});
     catalogue.push_back({"qrUkl2", "dsUkl2", {}, {}});
     catalogue.push_back({"qrUkl5", "dsUkl5", {}, {}});
     catalogue.push_back({"qrMasa", "dsMasa", {}, {}});

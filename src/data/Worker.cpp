@@ -20,13 +20,23 @@ bool OpenQuietly(TDataSet *dataSet)
     }
 }
 
-void Reopen(TQuery *query, std::initializer_list<Param> params, const QString &failureSuffix)
+void Prepare(TQuery *query, std::initializer_list<Param> params)
 {
     query->Close();
     for (const Param &p : params)
         query->ParamByName(QLatin1String(p.name)).SetValue(p.value);
-    if (!OpenQuietly(query) && !failureSuffix.isEmpty())
+}
+
+void OpenProtected(TDataSet *dataSet, const QString &failureSuffix)
+{
+    if (!OpenQuietly(dataSet) && !failureSuffix.isEmpty())
         MessageDlg(QStringLiteral("Blad w ") + failureSuffix, mtError, mbOKOnly);
+}
+
+void Reopen(TQuery *query, std::initializer_list<Param> params, const QString &failureSuffix)
+{
+    Prepare(query, params);
+    OpenProtected(query, failureSuffix);
 }
 
 void OpenIfClosed(TDataSet *dataSet)

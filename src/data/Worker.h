@@ -21,6 +21,13 @@ struct Param
 // The key of the current row, as an integer; without a current row it raises EConvertError.
 int Key(TDataSet *dataSet, const char *field);
 
+// Closes the query and sets the parameters by name, in order.
+void Prepare(TQuery *query, std::initializer_list<Param> params);
+
+// Opens in the protected block: a failure leaves the query closed, swallowed when
+// `failureSuffix` is empty, otherwise shown as the error box "Blad w " + suffix.
+void OpenProtected(TDataSet *dataSet, const QString &failureSuffix = {});
+
 // Reopens the query with the parameters. A failed open leaves it closed: swallowed without a
 // trace when `failureSuffix` is empty, otherwise shown as the error box "Blad w " + suffix.
 void Reopen(TQuery *query, std::initializer_list<Param> params,

@@ -2,6 +2,8 @@
 
 #include "platform/Dataset.h"
 
+struct TTempLineRec;
+
 #include <QString>
 
 #include <array>
@@ -97,6 +99,55 @@ public:
     void OpenMeniskFig();
     void OpenSelectMeniskFig();
     void OpenDTA();
+
+    // Families of queries with one member per temperature slot.
+    enum class SlotFamily {
+        Punkty,
+        MinMax,
+        MinMaxM,
+        Exp,
+        Wyniki45,
+        UklPure,
+        UklBinary,
+        UklTernary,
+        UklQuaternarySection,
+        UklQuaternary,
+        UklQuinary,
+    };
+    TQuery *SlotQuery(SlotFamily family, int slot) const;
+    TDataSource *SourceOf(TDataSet *dataSet) const;
+
+    // Isotherm workers of one temperature slot 1..4.
+    void OpenPunkty(int slot);
+    void OpenMinMax(int slot);
+    void OpenMinMaxM(int slot);
+    void OpenExp(int slot);
+    void OpenWyniki45(int slot);
+    // Molar volume: one of the Ukl families.
+    void OpenMolarVolume(SlotFamily family, int slot);
+
+    // Run-time SQL: the reference list, the lines of a temperature tab (1 or 2), the equations
+    // of a tab's publication.
+    void OpenPublikacje();
+    void OpenLinie(int tab);
+    void OpenRownania(int tab);
+    // Reads the line of a tab's publication at the composition of the tab's current grid row
+    // (`section`: a ternary or higher system). Fills `rec` only when the line has its two end
+    // points, and says whether it did.
+    bool GetTempLine(int tab, bool section, TTempLineRec &rec);
+
+    // Measured points.
+    void OpenPunktyDos();
+    void OpenPunktyD();
+    void OpenPunkty45();
+
+    // The user's viscosity rows of a slot's work table.
+    TTable *ViscosityTable(int slot) const;
+    void AppendViscosity(int slot, const QString &system, double x, double visco);
+
+    // Trims a typed number and turns "." into ","; any character other than digits, "," and
+    // "." raises "Incorrect data format : " followed by the text as typed.
+    static QString CheckNumber(const QString &s);
 
     void DataModuleDestroy();
     void Finish();

@@ -210,6 +210,20 @@ void TDBGrid::SetColumns(std::vector<TColumn> columns)
     Reload();
 }
 
+void TDBGrid::SetColumnTitle(int index, const QString &title)
+{
+    std::vector<TColumn> columns = m_model->Columns();
+    columns.at(index).title = title;
+    SetColumns(std::move(columns));
+}
+
+void TDBGrid::SetColumnField(int index, const QString &field)
+{
+    std::vector<TColumn> columns = m_model->Columns();
+    columns.at(index).fieldName = field;
+    SetColumns(std::move(columns));
+}
+
 QStringList TDBGrid::ColumnTitles() const
 {
     QStringList titles;

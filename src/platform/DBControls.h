@@ -84,6 +84,8 @@ public:
     TDataSource *DataSource() const { return m_source; }
     void SetColumns(std::vector<TColumn> columns);
     const std::vector<TColumn> &Columns() const { return m_model->Columns(); }
+    void SetColumnTitle(int index, const QString &title);
+    void SetColumnField(int index, const QString &field);
     // Titles of the columns shown now (the field names where no column list is set).
     QStringList ColumnTitles() const;
     void SetMultiSelect(bool multi);

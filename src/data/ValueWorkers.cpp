@@ -1,0 +1,186 @@
+// Workers of the isotherms at the temperature slots 1..4: values, end points, molar volumes,
+// the viscosity work tables and the sections of ternary and higher systems.
+#include "data/ChartInputs.h"
+#include "data/Worker.h"
+#include "data/uDataModule.h"
+
+using Worker::Key;
+
+namespace {
+
+QString SlotName(const char *pattern, int slot)
+{
+    return QString::fromLatin1(pattern).arg(slot);
+}
+
+// The name of a family member: the first member of some families has no slot digit.
+QString MemberName(const char *first, const char *pattern, int slot)
+{
+    return slot == 1 ? QString::fromLatin1(first) : SlotName(pattern, slot);
+}
+
+void SetSlotTemperature(TQuery *query, int slot)
+{
+    query->ParamByName(QStringLiteral("t%1").arg(slot)).SetValue(ChartInputs::Temperature(slot));
+}
+
+void SetDisplayFormat(TQuery *query, const QString &field)
+{
+    query->FieldByName(field).SetDisplayFormat(QStringLiteral("#.##"));
+}
+
+} // namespace
+
+TQuery *TdmDataModule::SlotQuery(SlotFamily family, int slot) const
+{
+    QString name;
+    switch (family) {
+    case SlotFamily::Punkty:
+        name = SlotName("qrPunkty%1", slot);
+        break;
+    case SlotFamily::MinMax:
+        name = SlotName("qrMinMax%1", slot);
+        break;
+    case SlotFamily::MinMaxM:
+        name = SlotName("qrMinMax%1M", slot);
+        break;
+    case SlotFamily::Exp:
+        name = MemberName("qrExp", "qrExp%1", slot);
+        break;
+    case SlotFamily::Wyniki45:
+        name = MemberName("qrWyniki45", "qrWyniki45%1", slot);
+        break;
+    case SlotFamily::UklPure:
+        name = SlotName("qrUkl1%1", slot);
+        break;
+    case SlotFamily::UklBinary:
+        name = SlotName("qrUkl2%1", slot);
+        break;
+    case SlotFamily::UklTernary:
+        name = SlotName("qrUkl3%1", slot);
+        break;
+    case SlotFamily::UklQuaternarySection:
+        name = SlotName("qrUkl454%1", slot);
+        break;
+    case SlotFamily::UklQuaternary:
+        name = SlotName("qrUkl4%1", slot);
+        break;
+    case SlotFamily::UklQuinary:
+        name = SlotName("qrUkl5%1", slot);
+        break;
+    }
+    TQuery *query = findChild<TQuery *>(name);
+    if (!query)
+        throw Exception(QStringLiteral("No query %1").arg(name));
+    return query;
+}
+
+TDataSource *TdmDataModule::SourceOf(TDataSet *dataSet) const
+{
+    for (TDataSource *source : findChildren<TDataSource *>())
+        if (source->DataSet() == dataSet)
+            return source;
+    return nullptr;
+}
+
+void TdmDataModule::OpenPunkty(int slot)
+{
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
+    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    TQuery *query = SlotQuery(SlotFamily::Punkty, slot);
+    query->Close();
+    if (slot == 1)
+        query->SetSQL({ QStringLiteral("SELECT DANE_WLASNOSCI.ID_DANE_WLA, X  X, A+B*:t1 DensityT1"),
+                        QStringLiteral("from DANE_WLASNOSCI"), QStringLiteral("WHERE"),
+                        QStringLiteral("(DANE_WLASNOSCI . ID_WLASCIWOSCI =:lWlasciwosc) AND"),
+                        QStringLiteral("(DANE_WLASNOSCI . ID_TAB_UKL =:lUklad) AND"),
+                        QStringLiteral("(DANE_WLASNOSCI . ID_PUBLIKACJI =:lPublikacja) "),
+                        QStringLiteral("ORDER BY  DANE_WLASNOSCI.X") });
+    Worker::Prepare(query, { { "lUklad", system },
+                             { "lPublikacja", publication },
+                             { "lWlasciwosc", property } });
+    SetSlotTemperature(query, slot);
+    SetDisplayFormat(query, QStringLiteral("DensityT%1").arg(slot));
+    Worker::OpenQuietly(query);
+}
+
+void TdmDataModule::OpenMinMax(int slot)
+{
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
+    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    TQuery *query = SlotQuery(SlotFamily::MinMax, slot);
+    Worker::Prepare(query, { { "lUklad", system },
+                             { "lPublikacja", publication },
+                             { "lWlasciwosc", property } });
+    SetSlotTemperature(query, slot);
+    if (!Worker::OpenQuietly(query) || query->IsEmpty())
+        return; // the slot's end-point texts keep their old values
+    const QString field = QStringLiteral("DensityT%1").arg(slot);
+    query->First();
+    SetMin(slot, query->FieldByName(field).AsString());
+    query->Last();
+    SetMax(slot, query->FieldByName(field).AsString());
+}
+
+// Molar volume is computed from the density rows of the publication.
+static int DensityForMolarVolume(int property)
+{
+    return property == 3 ? 1 : property;
+}
+
+void TdmDataModule::OpenMinMaxM(int slot)
+{
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
+    const int property = DensityForMolarVolume(Key(qrWlasnosci, "ID_WLASCIWOSCI"));
+    TQuery *query = SlotQuery(SlotFamily::MinMaxM, slot);
+    Worker::Prepare(query, { { "lUklad", system },
+                             { "lPublikacja", publication },
+                             { "lWlasciwosc", property } });
+    SetSlotTemperature(query, slot);
+    Worker::OpenQuietly(query);
+}
+
+void TdmDataModule::OpenExp(int slot)
+{
+    TQuery *query = SlotQuery(SlotFamily::Exp, slot);
+    query->Close();
+    SetDisplayFormat(query, QStringLiteral("Visco"));
+    Worker::OpenQuietly(query);
+}
+
+void TdmDataModule::OpenWyniki45(int slot)
+{
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
+    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    const int eutectic = Key(qrEut, "ID_EUTEKTYKI");
+    TQuery *query = SlotQuery(SlotFamily::Wyniki45, slot);
+    Worker::Prepare(query, { { "lUklad", system },
+                             { "lPublikacja", publication },
+                             { "lWlasciwosc", property },
+                             { "lEut", eutectic } });
+    SetSlotTemperature(query, slot);
+    SetDisplayFormat(query, QStringLiteral("DensityT%1").arg(slot));
+    Worker::OpenQuietly(query);
+}
+
+void TdmDataModule::OpenMolarVolume(SlotFamily family, int slot)
+{
+    const bool section = family != SlotFamily::UklPure && family != SlotFamily::UklBinary;
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
+    const int property = DensityForMolarVolume(Key(qrWlasnosci, "ID_WLASCIWOSCI"));
+    const QVariant eutectic = section ? QVariant(Key(qrEut, "ID_EUTEKTYKI")) : QVariant();
+    TQuery *query = SlotQuery(family, slot);
+    Worker::Prepare(query, { { "lUklad", system },
+                             { "lPublikacja", publication },
+                             { "lWlasciwosc", property } });
+    if (section)
+        query->ParamByName(QStringLiteral("lEut")).SetValue(eutectic);
+    SetSlotTemperature(query, slot);
+    SetDisplayFormat(query, QStringLiteral("VT%1").arg(slot));
+    Worker::OpenQuietly(query);
+}

@@ -1,0 +1,33 @@
+// The viscosity work tables and the check of typed numbers.
+#include "data/uDataModule.h"
+
+#include "platform/Numbers.h"
+
+#include <array>
+
+TTable *TdmDataModule::ViscosityTable(int slot) const
+{
+    return std::array{ tblViscosity1, tblViscosity2, tblViscosity3, tblViscosity4 }.at(slot - 1);
+}
+
+void TdmDataModule::AppendViscosity(int slot, const QString &system, double x, double visco)
+{
+    ViscosityTable(slot)->AppendRecord(
+        { { QStringLiteral("X"), x }, { QStringLiteral("VISCO"), visco },
+          { QStringLiteral("UKLAD"), system } });
+}
+
+QString TdmDataModule::CheckNumber(const QString &s)
+{
+    const QString trimmed = Numbers::Trim(s);
+    QString result;
+    for (QChar c : trimmed) {
+        if (c == u'.')
+            result += u',';
+        else if (c == u',' || (c >= u'0' && c <= u'9'))
+            result += c;
+        else
+            throw Exception(QStringLiteral("Incorrect data format : ") + s);
+    }
+    return result;
+}

@@ -1,0 +1,83 @@
+// Evaluation of the viscosity models and their temperature ranges.
+
+#include "models/ViscosityModels.h"
+
+#include "platform/MathErrors.h"
+
+namespace {
+
+constexpr long double GasConstant = 8.314472L; // J/(mol·K)
+
+const QLatin1String ModelTexts[] = {
+    QLatin1String("Iida-Ueda-Morita"),
+    QLatin1String("Kaptay"),
+    QLatin1String("Kozlov-Romanov-Petrov"),
+    QLatin1String("Moelwyn-Hughes"),
+    QLatin1String("Seetharaman 1"),
+    QLatin1String("Seetharaman-Du Sichen"),
+};
+
+// x·(1 − x)·Σ_k (c_k + c'_k·T)·y^k; the sum runs in extended precision, the result is held
+// as a double.
+double ExcessTerm(const std::array<double, 10> &c, double x, double t, const double (&y)[5])
+{
+    long double sum = 0;
+    for (int k = 0; k < 5; ++k)
+        sum += (static_cast<long double>(c[2 * k]) + static_cast<long double>(c[2 * k + 1]) * t)
+            * y[k];
+    return static_cast<double>(static_cast<long double>(x) * (1 - x) * sum);
+}
+
+} // namespace
+
+std::optional<ViscosityModel> ViscosityModelFromText(QStringView text)
+{
+    for (std::size_t i = 0; i < std::size(ModelTexts); ++i)
+        if (text == ModelTexts[i])
+            return static_cast<ViscosityModel>(i);
+    return std::nullopt;
+}
+
+bool InTemperatureRange(const ViscositySystem &system, Fixed t)
+{
+    return t >= system.minT && t <= system.maxT;
+}
+
+QString TemperatureRangeMessage(const ViscositySystem &system)
+{
+    if (system.ownRangeMessage)
+        return QString::fromUtf8(system.ownRangeMessage);
+    return QStringLiteral("Error! Temperature range <%1,%2[K]>").arg(system.minT).arg(system.maxT);
+}
+
+double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, double t)
+{
+    const double rt = GasConstant * t;
+    const double y = 1 - 2 * static_cast<long double>(x);
+    const double y2 = static_cast<long double>(y) * y;
+    const double y3 = static_cast<long double>(y2) * y;
+    const double y4 = static_cast<long double>(y3) * y;
+    const double powers[5] = { 1, y, y2, y3, y4 };
+    const ViscosityExcess &excess = system.models[static_cast<std::size_t>(model)];
+    const double deltaA = ExcessTerm(excess.deltaA, x, t, powers);
+    const double deltaE = ExcessTerm(excess.deltaE, x, t, powers);
+    const long double lx = x;
+    const long double a = (1 - lx) * system.a1 + lx * system.a2 + deltaA;
+    const long double e = (1 - lx) * system.e1 + lx * system.e2 + deltaE;
+    // η is held as a double: a value beyond its range is an overflow, not infinity.
+    const double eta = static_cast<double>(a * CheckedExp(CheckedDivide(e, rt)));
+    return static_cast<double>(CheckedResult(eta));
+}
+
+std::vector<ViscosityPoint> ViscosityCurve(
+    const ViscositySystem &system, ViscosityModel model, Fixed t)
+{
+    const double kelvin = t;
+    std::vector<ViscosityPoint> points;
+    points.reserve(101);
+    for (int i = 0; i <= 100; ++i) {
+        const double x = i / 100.0L;
+        points.push_back({ x, Viscosity(system, model, x, kelvin) });
+    }
+    return points;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/Fixed.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// Viscosity models of liquid binaries: η [mPa·s] against the mole fraction x of the second
+// element at one temperature, from pure-component Arrhenius constants plus excess terms
+// fitted for each model. They run in double precision, unlike the surface-tension fits.
+
+enum class ViscosityModel {
+    IidaUedaMorita,
+    Kaptay,
+    KozlovRomanovPetrov,
+    MoelwynHughes,
+    Seetharaman1,
+    SeetharamanDuSichen,
+};
+
+// The model named exactly by its text ("Kaptay", ...); empty for any other text, for which
+// no excess terms are defined.
+std::optional<ViscosityModel> ViscosityModelFromText(QStringView text);
+
+// Excess terms ΔA [mPa·s] and ΔE [J/mol], each x·(1 − x)·Σ_k (c_k + c'_k·T)·y^k with
+// y = 1 − 2x, written c0, c'0, c1, c'1, ..., c4, c'4.
+struct ViscosityExcess
+{
+    std::array<double, 10> deltaA;
+    std::array<double, 10> deltaE;
+};
+
+// Which curves are also written out as text for saving.
+enum class ViscosityMemo { None, Points, HeaderAndPoints };
+
+struct ViscositySystem
+{
+    const char *system;
+    int minT; // K, inclusive
+    int maxT; // K, inclusive
+    double a1, a2; // mPa·s, first and second element
+    double e1, e2; // J/mol
+    ViscosityMemo memo;
+    const char *ownRangeMessage; // null: the common wording
+    std::array<ViscosityExcess, 6> models; // in the order of ViscosityModel
+};
+
+struct ViscosityPoint
+{
+    double x;
+    double eta;
+};
+
+// Null for a system without viscosity models.
+const ViscositySystem *FindViscositySystem(QStringView system);
+
+bool InTemperatureRange(const ViscositySystem &system, Fixed t);
+QString TemperatureRangeMessage(const ViscositySystem &system);
+
+// η at x and T [K]; the excess terms vanish at x = 0 and x = 1.
+double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, double t);
+
+// The 101 points x = 0, 0.01, ..., 1 of one curve.
+std::vector<ViscosityPoint> ViscosityCurve(
+    const ViscositySystem &system, ViscosityModel model, Fixed t);

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "platform/Dataset.h"
+#include "platform/TColor.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QPointer>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <vector>
+
+enum class TPointerStyle { psRectangle, psCircle, psTriangle, psStar, psDiamond };
+
+// What every series of the program offers, whether drawn as a line or as points.
+class TChartSeries
+{
+public:
+    virtual ~TChartSeries() = default;
+    virtual QXYSeries *Series() = 0;
+    const QXYSeries *Series() const { return const_cast<TChartSeries *>(this)->Series(); }
+
+    QString Title() const { return Series()->name(); }
+    void SetTitle(const QString &title) { Series()->setName(title); }
+    TColor SeriesColor() const { return m_color; }
+    void SetSeriesColor(TColor color);
+    // A series may be left out of the legend; the chart keeps applying that.
+    bool ShowInLegend() const { return m_showInLegend; }
+    void SetShowInLegend(bool show);
+
+    void AddXY(double x, double y);
+    void Clear() { Series()->clear(); }
+    int Count() const { return int(Series()->count()); }
+    double XValue(int index) const { return Series()->at(index).x(); }
+    double YValue(int index) const { return Series()->at(index).y(); }
+    // Reads the rows of a data source's dataset, skipping rows with a Null X or Y, without
+    // moving its current row; reads again whenever the dataset opens, closes or changes.
+    void SetDataSource(TDataSource *source, const QString &xField, const QString &yField);
+    TDataSource *DataSource() const { return m_source; }
+    // Keeps the points in ascending X as they are added.
+    void SetXAscending(bool ascending) { m_xAscending = ascending; }
+
+protected:
+    void ReadDataSource();
+    virtual void ApplyColor() = 0;
+
+private:
+    TColor m_color = clBlack;
+    bool m_showInLegend = true;
+    bool m_xAscending = false;
+    QPointer<TDataSource> m_source;
+    QString m_xField;
+    QString m_yField;
+    QMetaObject::Connection m_link;
+};
+
+class TLineSeries : public QLineSeries, public TChartSeries
+{
+    Q_OBJECT
+public:
+    explicit TLineSeries(QObject *owner);
+    QXYSeries *Series() override { return this; }
+    int LinePenWidth() const { return pen().width(); }
+    void SetLinePenWidth(int width);
+
+protected:
+    void ApplyColor() override;
+};
+
+class TPointSeries : public QScatterSeries, public TChartSeries
+{
+    Q_OBJECT
+public:
+    explicit TPointSeries(QObject *owner);
+    QXYSeries *Series() override { return this; }
+    TPointerStyle PointerStyle() const { return m_style; }
+    void SetPointerStyle(TPointerStyle style);
+
+protected:
+    void ApplyColor() override;
+
+private:
+    TPointerStyle m_style = TPointerStyle::psRectangle;
+};
+
+// A chart with one bottom and one left axis that scale to all points of all series, a legend
+// of series titles, bitmap export and a click signal.
+class TDBChart : public QChartView
+{
+    Q_OBJECT
+public:
+    TDBChart(QWidget *parent, const QString &name);
+
+    void SetTitle(const QString &title);
+    QString Title() const { return chart()->title(); }
+    void SetBottomAxisTitle(const QString &title) { m_bottom->setTitleText(title); }
+    QString BottomAxisTitle() const { return m_bottom->titleText(); }
+    void SetLeftAxisTitle(const QString &title) { m_left->setTitleText(title); }
+    QString LeftAxisTitle() const { return m_left->titleText(); }
+    QValueAxis *BottomAxis() const { return m_bottom; }
+    QValueAxis *LeftAxis() const { return m_left; }
+
+    void SetColor(TColor color);
+    TColor Color() const { return m_color; }
+    void SetLegendColor(TColor color);
+    TColor LegendColor() const { return m_legendColor; }
+    void SetLegendFrameColor(TColor color);
+    TColor LegendFrameColor() const { return m_legendFrameColor; }
+    void SetLegendShadowSize(int size) { m_legendShadow = size; }
+    int LegendShadowSize() const { return m_legendShadow; }
+
+    // The chart takes the series over; adding one twice does nothing.
+    void AddSeries(TChartSeries *series);
+    // Removes and destroys every series.
+    void RemoveAllSeries();
+    int SeriesCount() const { return int(m_series.size()); }
+    TChartSeries *Series(int index) const { return m_series.at(index); }
+    std::vector<TChartSeries *> AllSeries() const { return m_series; }
+
+    // Fits both axes to every point of every series.
+    void UpdateAxes();
+    // The chart as a picture; an unshown chart renders at a useful size.
+    QImage ToImage();
+    bool SaveToBitmapFile(const QString &path);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void ScheduleAxes();
+    void ApplyLegendFlags();
+
+    QValueAxis *m_bottom;
+    QValueAxis *m_left;
+    std::vector<TChartSeries *> m_series;
+    bool m_axesPending = false;
+    TColor m_color = clWhite;
+    TColor m_legendColor = clWhite;
+    TColor m_legendFrameColor = clBlack;
+    int m_legendShadow = 3;
+};
