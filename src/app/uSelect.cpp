@@ -53,8 +53,6 @@ TfmSelect::TfmSelect(QWidget *owner)
     MainMenu1 = BuildMainMenu(this);
     Timer1 = new TTimer(this, QStringLiteral("Timer1"), 10, true);
     Timer2 = new TTimer(this, QStringLiteral("Timer2"), 10, true);
-    dblSelect->SetKeyField(QStringLiteral("ID_TAB_UKL"));
-    dblSelect->SetListField(QStringLiteral("OZNACZENIE"));
     ConnectHandlers();
 }
 
@@ -236,7 +234,6 @@ void TfmSelect::SpeedButton5Click()
 void TfmSelect::SpeedButton6Click()
 {
     dmDataModule->OpenAutor();
-    // The viscosity models' figures need no choice of publication.
     if (dblWlasnosci->Text() == Viscosity && chbButler->isChecked())
         fmAutorFig->sbOKClick();
     else

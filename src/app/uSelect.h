@@ -67,7 +67,7 @@ protected:
 private:
     void BuildLayout();
     void ConnectHandlers();
-    // Next is never on for molar volume against temperature: there is no such chart.
+    // Every rule that enables Next keeps it off for molar volume against temperature.
     bool NextAllowed() const;
 };
 

@@ -54,6 +54,8 @@ void TfmSelect::BuildLayout()
     choiceLayout->setContentsMargins(16, 12, 16, 12);
     Label1 = Caption(choice, "Label1", QStringLiteral("SELECT SYSTEM"));
     dblSelect = new TDBLookupComboBox(choice, QStringLiteral("dblSelect"));
+    dblSelect->SetKeyField(QStringLiteral("ID_TAB_UKL"));
+    dblSelect->SetListField(QStringLiteral("OZNACZENIE"));
     dblSelect->SetListSource(dmDataModule->dsTabUkl);
     Label2 = Caption(choice, "Label2", QStringLiteral("SELECT PROPERTIES"));
     dblWlasnosci = new TDBLookupComboBox(choice, QStringLiteral("dblWlasnosci"));

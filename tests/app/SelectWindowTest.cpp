@@ -19,6 +19,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -152,23 +153,69 @@ private slots:
         QVERIFY(!fmSelect->Timer1->Enabled());
     }
 
-    void molarVolumeAgainstTemperatureHasNoNext()
+    // Steps: X, T, B or I click that box as a user does; "=name" chooses a property and
+    // "@name" a system. The result is the mode word (see Modes) and whether Next is on.
+    void modeCascade_data()
     {
-        Open(QStringLiteral("Binary systems"));
-        Choose(QStringLiteral("Ag-Sn"), QStringLiteral("Molar volume"));
-        fmSelect->Timer1Timer();
-        QVERIFY(NextOn());
-        fmSelect->chbTemp->click();
-        QCOMPARE(Modes(), QStringLiteral("xTbi-"));
-        QVERIFY(!NextOn());
-        Choose(QStringLiteral("Bi-Sn"), {});
-        QVERIFY(!NextOn());
-        fmSelect->chbX->click();
-        QCOMPARE(Modes(), QStringLiteral("Xtbi-"));
-        QVERIFY(NextOn());
-        fmSelect->chbTemp->click();
-        Choose({}, QStringLiteral("Density"));
-        QVERIFY(NextOn());
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("modes");
+        QTest::addColumn<bool>("next");
+        const QString binary = QStringLiteral("Binary systems");
+        const QString ternary = QStringLiteral("Ternary systems");
+        const auto row = [&](const char *name, const QString &category, const char *start,
+                             const char *steps, const char *modes, bool next) {
+            QTest::newRow(name) << category << QString::fromLatin1(start)
+                                << QString::fromLatin1(steps) << QString::fromLatin1(modes) << next;
+        };
+        row("temperature", binary, "Ag-Sn=Density", "T", "xTbi-", true);
+        row("unticked isotherms give temperature", binary, "Ag-Sn=Density", "X", "xTbi-", true);
+        row("unticked temperature gives isotherms", binary, "Ag-Sn=Density", "T T", "Xtbi-", true);
+        row("molar volume against temperature", binary, "Ag-Sn=Molar volume", "T", "xTbi-", false);
+        row("another system keeps it off", binary, "Ag-Sn=Molar volume", "T @Bi-Sn", "xTbi-",
+            false);
+        row("isotherms of molar volume", binary, "Ag-Sn=Molar volume", "T X", "Xtbi-", true);
+        row("density against temperature", binary, "Ag-Sn=Molar volume", "T =Density", "xTbi-",
+            true);
+        row("model with isotherms", binary, "Ag-Sn=Viscosity", "B", "XtBi", true);
+        row("model with temperature", binary, "Ag-Sn=Viscosity", "B T", "xTBi", true);
+        row("model off", binary, "Ag-Sn=Viscosity", "B T B", "Xtbi-", true);
+        row("density drops the model", binary, "Ag-Sn=Surface tension", "B T =Density", "Xtbi-",
+            true);
+        row("isosurface", ternary, "Ag-Cu-Sn=Surface tension", "I", "xtBI", false);
+        row("isosurface off", ternary, "Ag-Cu-Sn=Surface tension", "I I", "Xtbi", true);
+        row("isosurface from temperature", ternary, "Ag-Cu-Sn=Surface tension", "T I", "xtBI",
+            false);
+        row("temperature ends isosurface", ternary, "Ag-Cu-Sn=Surface tension", "T I T", "Xtbi",
+            true);
+        row("isotherms end isosurface", ternary, "Ag-Cu-Sn=Surface tension", "I X", "Xtbi", true);
+        row("model off ends isosurface", ternary, "Ag-Cu-Sn=Surface tension", "I B", "Xtbi", true);
+        row("viscosity hides isosurface", ternary, "Ag-Cu-Sn=Surface tension", "=Viscosity",
+            "Xtbi-", true);
+    }
+
+    void modeCascade()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        Open(category);
+        const QStringList systemAndProperty = start.split(u'=');
+        Choose(systemAndProperty[0], systemAndProperty[1]);
+        const std::map<QChar, QCheckBox *> boxes
+            = { { u'X', fmSelect->chbX }, { u'T', fmSelect->chbTemp },
+                  { u'B', fmSelect->chbButler }, { u'I', fmSelect->chbIsosurface } };
+        for (const QString &step : steps.split(u' ')) {
+            if (step.startsWith(u'='))
+                Choose({}, step.mid(1));
+            else if (step.startsWith(u'@'))
+                Choose(step.mid(1), {});
+            else
+                boxes.at(step[0])->click();
+        }
+        QTEST(Modes(), "modes");
+        QTEST(NextOn(), "next");
     }
 
     void theModelBoxIsForSurfaceTensionAndViscosityOnly()
@@ -188,74 +235,6 @@ private slots:
         Choose({}, QStringLiteral("Electrical properties"));
         QVERIFY(!fmSelect->chbButler->isEnabled());
         QCOMPARE(fmSelect->chbButler->text(), QStringLiteral("Model"));
-    }
-
-    void isosurfaceTensionTakesOverAndGivesBackIsotherms()
-    {
-        Open(QStringLiteral("Ternary systems"));
-        Choose(QStringLiteral("Ag-Cu-Sn"), QStringLiteral("Surface tension"));
-        QCOMPARE(Modes(), QStringLiteral("Xtbi"));
-        fmSelect->chbIsosurface->click();
-        QCOMPARE(Modes(), QStringLiteral("xtBI"));
-        QCOMPARE(fmSelect->chbButler->text(), QStringLiteral("Butler model"));
-        QVERIFY(!NextOn());
-        fmSelect->chbIsosurface->click();
-        QCOMPARE(Modes(), QStringLiteral("Xtbi"));
-        QVERIFY(NextOn());
-    }
-
-    void isosurfaceFromTemperatureDependenceKeepsNextOff()
-    {
-        Open(QStringLiteral("Ternary systems"));
-        Choose(QStringLiteral("Ag-Cu-Sn"), QStringLiteral("Surface tension"));
-        fmSelect->chbTemp->click();
-        QCOMPARE(Modes(), QStringLiteral("xTbi"));
-        fmSelect->chbIsosurface->click();
-        QCOMPARE(Modes(), QStringLiteral("xtBI"));
-        QVERIFY(!NextOn());
-        // Ticking a box of the first two undoes the isosurface mode through the cascade.
-        fmSelect->chbTemp->click();
-        QCOMPARE(Modes(), QStringLiteral("Xtbi"));
-        QVERIFY(NextOn());
-    }
-
-    void exactlyOneOfIsothermsAndTemperatureStaysChecked()
-    {
-        Open(QStringLiteral("Binary systems"));
-        Choose(QStringLiteral("Ag-Sn"), QStringLiteral("Density"));
-        fmSelect->chbX->click();
-        QCOMPARE(Modes(), QStringLiteral("xTbi-"));
-        fmSelect->chbTemp->click();
-        QCOMPARE(Modes(), QStringLiteral("Xtbi-"));
-        fmSelect->chbTemp->click();
-        fmSelect->chbX->click();
-        QCOMPARE(Modes(), QStringLiteral("Xtbi-"));
-        QVERIFY(NextOn());
-    }
-
-    void theModelCombinesWithEitherModeAndShowsTheIsosurfaceBox()
-    {
-        Open(QStringLiteral("Binary systems"));
-        Choose(QStringLiteral("Ag-Sn"), QStringLiteral("Viscosity"));
-        fmSelect->chbButler->click();
-        QCOMPARE(Modes(), QStringLiteral("XtBi"));
-        fmSelect->chbTemp->click();
-        QCOMPARE(Modes(), QStringLiteral("xTBi"));
-        fmSelect->chbButler->click();
-        QCOMPARE(Modes(), QStringLiteral("Xtbi-"));
-    }
-
-    void anotherPropertyDropsTheModelAndReturnsToIsotherms()
-    {
-        Open(QStringLiteral("Binary systems"));
-        Choose(QStringLiteral("Ag-Sn"), QStringLiteral("Surface tension"));
-        fmSelect->chbButler->click();
-        fmSelect->chbTemp->click();
-        QCOMPARE(Modes(), QStringLiteral("xTBi"));
-        Choose({}, QStringLiteral("Density"));
-        QCOMPARE(Modes(), QStringLiteral("Xtbi-"));
-        QVERIFY(!fmSelect->chbButler->isEnabled());
-        QVERIFY(NextOn());
     }
 
     void showingTheWindowSetsTheIsosurfaceBoxByCategoryAndProperty()
@@ -303,6 +282,7 @@ private slots:
         QCOMPARE(p->modal().shownForms, QStringList({ "fmWykres" }));
         QCOMPARE(owner, fmSelect.data());
         QVERIFY(meniskGone);
+        QVERIFY2(p->dialogs().shown.empty(), qPrintable(p->dialogs().Texts().join("; ")));
         QVERIFY(!fmWykres);
         QVERIFY(dmDataModule->qrAutor->Active() && dmDataModule->qrAutor1->Active());
         QCOMPARE(dmDataModule->qrX->FieldByName(QStringLiteral("XP")).AsString(),
