@@ -10,7 +10,8 @@ public:
         : TForm(owner, QStringLiteral("fmAutorFig"), QStringLiteral("Virelt 2"))
     {
     }
-    // Finds and shows the figure of the chosen publication.
-    void sbOKClick() {}
+
+    // The figure finder's OK; the search itself comes with the figure windows.
+    void sbOKClick() { }
 };
 inline QPointer<TfmAutorFig> fmAutorFig;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The phase-diagram reference file: 8-bit text, one entry a line. A system's block starts after
+// its tag "[" + system + "]" and ends before the first "|"; a tag found twice gives two blocks.
+namespace DiagramReferences {
+
+// The block entries of `system` in `text`, in file order.
+QStringList Block(const QByteArray &text, const QString &system);
+
+// The same read from a file; a file that cannot be read raises EInOutError.
+QStringList ReadBlock(const QString &path, const QString &system);
+
+} // namespace DiagramReferences
