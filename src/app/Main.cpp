@@ -141,17 +141,11 @@ void TfmStart::Timer1Timer()
 
 void TfmStart::sbOKClick()
 {
-    if (!fmSelect)
-        fmSelect = new TfmSelect(this);
-    try {
+    RunTaskWindow(fmSelect, this, [this] {
         InitSaveDir();
         dmDataModule->OpenTabUkl();
         fmSelect->ShowModal();
-    } catch (...) {
-        Release(fmSelect);
-        throw;
-    }
-    Release(fmSelect);
+    });
 }
 
 void TfmStart::sbExitClick()
@@ -180,16 +174,10 @@ void TfmStart::DTA1Click()
 
 void TfmStart::ShowDTA(QWidget *owner)
 {
-    if (!fmDTA)
-        fmDTA = new TfmDTA(owner);
-    try {
+    RunTaskWindow(fmDTA, owner, [] {
         dmDataModule->OpenDTA();
         fmDTA->ShowModal();
-    } catch (...) {
-        Release(fmDTA);
-        throw;
-    }
-    Release(fmDTA);
+    });
 }
 
 void TfmStart::NISTdatabase2Click()

@@ -1,12 +1,12 @@
 #include "app/uSelect.h"
 
+#include "app/Messages.h"
+
 #include "app/DiagramReferences.h"
 #include "app/Main.h"
-#include "app/TaskWindow.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
 #include "info/uAutorFig.h"
-#include "info/uDTA.h"
 #include "info/uDiagram.h"
 #include "info/uMenisk.h"
 #include "platform/Application.h"
@@ -24,8 +24,6 @@ const QString PureMetals = QStringLiteral("Pure metals");
 const QString SurfaceTension = QStringLiteral("Surface tension");
 const QString Viscosity = QStringLiteral("Viscosity");
 const QString MolarVolume = QStringLiteral("Molar volume");
-const QString NotAvailable
-    = QStringLiteral("This data isn\u2019t available in this version VIRELT database.");
 
 // The category of the chosen systems; 3 and more are ternary and higher.
 int CategoryId()
@@ -283,8 +281,5 @@ void TfmSelect::AcessDatabase1Click()
 
 void TfmSelect::DTA1Click()
 {
-    RunTaskWindow(fmDTA, this, [] {
-        dmDataModule->OpenDTA();
-        fmDTA->ShowModal();
-    });
+    fmStart->ShowDTA(this);
 }

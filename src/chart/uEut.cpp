@@ -57,15 +57,9 @@ void TfmEut::sbOKClick()
 
 void ChooseEutectic(QWidget *owner, void (*openSections)())
 {
-    if (!fmEut)
-        fmEut = new TfmEut(owner);
-    try {
+    RunTaskWindow(fmEut, owner, [openSections] {
         dmDataModule->OpenEut();
         fmEut->ShowModal();
         openSections();
-    } catch (...) {
-        Release(fmEut);
-        throw;
-    }
-    Release(fmEut);
+    });
 }

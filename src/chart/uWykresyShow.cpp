@@ -5,6 +5,7 @@
 #include "chart/uWykresy.h"
 
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
@@ -17,7 +18,6 @@ using Family = TdmDataModule::SlotFamily;
 
 namespace {
 
-const QString NotAvailable = QStringLiteral("This data isn’t available in this version VIRELT database.");
 constexpr long double GasConstant = 8.314472;
 
 bool HasRows(const TDataSet *dataSet)
