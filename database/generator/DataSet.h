@@ -26,7 +26,7 @@ enum Extras {
 
 // Equations of one publication for one property of one system, at the compositions of the
 // system's path (every section line of a ternary or higher system).
-struct SeriesSpec
+struct SeriesRow
 {
     QString tag;
     QString system;
@@ -38,7 +38,7 @@ struct SeriesSpec
 
 // One line of a section of a ternary or higher system: a base alloy to which X of one element
 // is added. Eutectic 10 marks a line shown with every section of the system.
-struct SectionSpec
+struct SectionRow
 {
     const char *system;
     int eutectic;
@@ -60,8 +60,8 @@ struct FigureOnlyLink
     Property property;
 };
 
-const std::vector<SeriesSpec> &SeriesTable();
-const std::vector<SectionSpec> &SectionTable();
+const std::vector<SeriesRow> &SeriesTable();
+const std::vector<SectionRow> &SectionTable();
 const std::vector<FigureOnlyLink> &FigureOnlyTable();
 // The compositions at which the program's own examples evaluate the binary fits.
 std::vector<double> BinaryExtraCompositions(const QString &system);

@@ -11,7 +11,7 @@ constexpr auto Eta = Property::Viscosity;
 constexpr auto Fit = Source::Formula;
 constexpr auto Kaptay = Source::ViscosityModel;
 
-const std::vector<SeriesSpec> Series = {
+const std::vector<SeriesRow> Series = {
     // Binaries with the fits of the publications that the program holds.
     { "[2003Vel1]", "Ag-Bi", Rho, Fit, Lines },
     { "[2003Vel1]", "Ag-Bi", Sigma, Fit, Lines },
@@ -110,7 +110,7 @@ const std::vector<std::pair<const char *, double>> AgSnEutectic
 const std::vector<std::pair<const char *, double>> AgCuSnEutectic
     = { { "Ag", 0.033 }, { "Cu", 0.0076 }, { "Sn", 0.9594 } };
 
-const std::vector<SectionSpec> Sections = {
+const std::vector<SectionRow> Sections = {
     { "Ag-Bi-Sn", 1, 1, "(Ag-Sn)eut/Bi", "(Ag-Sn)eut + Bi", AgSnEutectic, "Bi", 0, 0.12, 0.02 },
     { "Ag-Cu-Sn", 1, 1, "(Ag-Sn)eut/Cu", "(Ag-Sn)eut + Cu", AgSnEutectic, "Cu", 0, 0.06, 0.01 },
     { "Ag-In-Sn", 1, 1, "(Ag-Sn)eut/In", "(Ag-Sn)eut + In", AgSnEutectic, "In", 0, 0.1, 0.02 },
@@ -149,12 +149,12 @@ const std::vector<std::pair<const char *, double>> ExtraCompositions = {
 
 } // namespace
 
-const std::vector<SeriesSpec> &SeriesTable()
+const std::vector<SeriesRow> &SeriesTable()
 {
     return Series;
 }
 
-const std::vector<SectionSpec> &SectionTable()
+const std::vector<SectionRow> &SectionTable()
 {
     return Sections;
 }

@@ -94,7 +94,7 @@ void WriteLinks(DatabaseWriter &db, const Catalogue &catalogue, const Equations 
 // what the others leave, the added element is X.
 void WriteCompositions(DatabaseWriter &db, const Equations &equations)
 {
-    std::set<std::tuple<int, const SectionSpec *, qint64>> written;
+    std::set<std::tuple<int, const SectionRow *, qint64>> written;
     for (const EquationRow &r : equations.Rows()) {
         if (r.system->category == PureMetals
             || !written.insert({ r.system->id, r.section, r.x }).second)
@@ -123,7 +123,7 @@ void WriteEutectics(DatabaseWriter &db, const Catalogue &catalogue)
 {
     int id = 0;
     std::set<std::pair<QString, int>> written;
-    for (const SectionSpec &section : SectionTable())
+    for (const SectionRow &section : SectionTable())
         if (section.eutectic != 10
             && written.insert({ QLatin1String(section.system), section.eutectic }).second)
             db.Insert("EUT",

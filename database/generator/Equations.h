@@ -20,7 +20,7 @@ struct EquationRow
     const Publication *publication;
     qint64 x; // composition times 10^4: every X has at most four decimals
     Coefficients c;
-    const SectionSpec *section; // null for pure metals and binaries
+    const SectionRow *section; // null for pure metals and binaries
     int extras;
 
     // The same double wherever X is written, so the joins on X match exactly.
@@ -40,16 +40,16 @@ public:
     // Series whose source the program does not hold; they are left out.
     const QStringList &Missing() const { return m_missing; }
     // The composition path of a binary (section null) or of a section line.
-    Composition Path(const SystemInfo &system, const SectionSpec *section) const;
+    Composition Path(const SystemInfo &system, const SectionRow *section) const;
 
 private:
-    void Add(const SeriesSpec &spec);
+    void Add(const SeriesRow &series);
     // The largest deviation of the fitted lines from the source, or -1 without a source.
-    double AddLine(const SeriesSpec &spec, const SystemInfo &system, const SectionSpec *section,
+    double AddPath(const SeriesRow &series, const SystemInfo &system, const SectionRow *section,
         const QVector<qint64> &xs);
     std::optional<CompositionCurve> Curve(
-        const SeriesSpec &spec, const SystemInfo &system, const SectionSpec *section) const;
-    void Note(const SeriesSpec &spec, const SystemInfo &system, double deviation);
+        const SeriesRow &series, const SystemInfo &system, const SectionRow *section) const;
+    void Note(const SeriesRow &series, const SystemInfo &system, double deviation);
 
     const Catalogue &m_catalogue;
     const Sources &m_sources;

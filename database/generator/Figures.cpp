@@ -16,7 +16,7 @@ enum class Plot {
     Placeholder, // a labelled placeholder for figures the data set holds no values for
 };
 
-struct FigureSpec
+struct FigureRow
 {
     const char *system;
     const char *tag;
@@ -28,7 +28,7 @@ struct FigureSpec
     const char *text = nullptr;
 };
 
-const std::vector<FigureSpec> Figures = {
+const std::vector<FigureRow> Figures = {
     { "Sn", "[2025Dem1]", Property::Density, "DX", Plot::TemperatureDependence, nullptr, false },
     { "Sn", "[2025Dem1]", Property::SurfaceTension, "STX", Plot::TemperatureDependence },
     { "Ag-Sn", "[2001Kor1]", Property::Density, "DX", Plot::Isotherms },
@@ -61,7 +61,7 @@ const std::vector<FigureSpec> Figures = {
         "(Ag-Cu-Sn)eut-0.02Bi/Sb" },
 };
 
-QString FileName(const FigureSpec &f)
+QString FileName(const FigureRow &f)
 {
     const QString code = QLatin1String(f.code);
     if (!f.byAuthor)
@@ -71,7 +71,7 @@ QString FileName(const FigureSpec &f)
     return QLatin1String(f.tag) + u'_' + subject + u'_' + code + QStringLiteral(".jpg");
 }
 
-QString RelativePath(const Catalogue &catalogue, const FigureSpec &f)
+QString RelativePath(const Catalogue &catalogue, const FigureRow &f)
 {
     const SystemInfo &system = catalogue.System(QLatin1String(f.system));
     return QStringLiteral("Fig/") + Catalogue::CategoryNames().at(system.category - 1) + u'/'
@@ -85,7 +85,7 @@ QString AxisTitle(Property property)
     return QLatin1String(titles[Id(property) - 1]);
 }
 
-QVector<const EquationRow *> RowsOf(const Equations &equations, const FigureSpec &f)
+QVector<const EquationRow *> RowsOf(const Equations &equations, const FigureRow &f)
 {
     QVector<const EquationRow *> rows;
     for (const EquationRow &r : equations.Rows())
@@ -111,7 +111,7 @@ struct ModelCurve
     CompositionCurve curve;
 };
 
-std::optional<ModelCurve> ModelOf(const FigureSpec &f, const Sources &sources)
+std::optional<ModelCurve> ModelOf(const FigureRow &f, const Sources &sources)
 {
     const QString code = QLatin1String(f.code);
     const QString system = QLatin1String(f.system);
@@ -172,7 +172,7 @@ void AddTemperatureDependences(FigureContent &figure, const QVector<const Equati
     }
 }
 
-FigureContent Compose(const FigureSpec &f, const Catalogue &catalogue, const Equations &equations,
+FigureContent Compose(const FigureRow &f, const Catalogue &catalogue, const Equations &equations,
     const Sources &sources)
 {
     FigureContent figure;
@@ -215,7 +215,7 @@ FigureContent Compose(const FigureSpec &f, const Catalogue &catalogue, const Equ
 void WriteFigureTable(DatabaseWriter &db, const Catalogue &catalogue)
 {
     std::set<std::tuple<int, int, int, QString>> rows;
-    for (const FigureSpec &f : Figures)
+    for (const FigureRow &f : Figures)
         if (f.section)
             rows.insert({ catalogue.System(QLatin1String(f.system)).id, Id(f.property),
                 catalogue.PublicationOf(QLatin1String(f.tag)).id, QLatin1String(f.section) });
@@ -227,7 +227,7 @@ void WriteFigureTable(DatabaseWriter &db, const Catalogue &catalogue)
 void WriteFigureFiles(const QString &databaseFolder, const Catalogue &catalogue,
     const Equations &equations, const Sources &sources)
 {
-    for (const FigureSpec &f : Figures)
+    for (const FigureRow &f : Figures)
         SaveFigure(Compose(f, catalogue, equations, sources),
             databaseFolder + u'/' + RelativePath(catalogue, f));
 }
@@ -235,7 +235,7 @@ void WriteFigureFiles(const QString &databaseFolder, const Catalogue &catalogue,
 QStringList FigureFiles(const Catalogue &catalogue)
 {
     QStringList files;
-    for (const FigureSpec &f : Figures)
+    for (const FigureRow &f : Figures)
         files.append(RelativePath(catalogue, f));
     return files;
 }

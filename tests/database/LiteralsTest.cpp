@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(db.Value("SELECT COUNT(*) FROM PUBLIKACJE WHERE TYTUL NOT LIKE 'Demonstration%'")
                      .toInt(),
             0);
-        // Journal and volume stay Null where nothing is known, so those reference pieces drop.
+        // Journal and volume stay Null where nothing is known, so those parts of the reference line drop.
         QVERIFY(db.Value("SELECT COUNT(*) FROM PUBLIKACJE WHERE CZASOPISMO IS NULL").toInt() > 0);
         QVERIFY(
             db.Value("SELECT COUNT(*) FROM PUBLIKACJE WHERE CZASOPISMO IS NOT NULL").toInt() > 0);

@@ -26,6 +26,18 @@ QVector<QVariantList> Equations(const BuiltDatabase &db, int property)
             .arg(property));
 }
 
+// The failure message of a stored value that misses its source.
+QByteArray Mismatch(const QVariantList &row, int t, double stored, double expected)
+{
+    return QStringLiteral("%1 %2 X=%3 T=%4: %5 against %6")
+        .arg(row[0].toString(), row[1].toString())
+        .arg(row[2].toDouble())
+        .arg(t)
+        .arg(stored, 0, 'g', 12)
+        .arg(expected, 0, 'g', 12)
+        .toUtf8();
+}
+
 } // namespace
 
 // The numbers come from the formulas and models that the program itself holds.
@@ -62,12 +74,7 @@ private slots:
                     const double stored = r[3].toDouble() + r[4].toDouble() * t;
                     const double fit = double(Evaluate(*formula, r[2].toDouble(), t));
                     QVERIFY2(std::fabs(stored - fit) <= (curved ? allowed : 1e-6 * std::fabs(fit)),
-                        qPrintable(QStringLiteral("%1 %2 X=%3 T=%4: %5 against %6")
-                                       .arg(r[0].toString(), r[1].toString())
-                                       .arg(r[2].toDouble())
-                                       .arg(t)
-                                       .arg(stored)
-                                       .arg(fit)));
+                        Mismatch(r, t, stored, fit).constData());
                 }
                 ++checked;
             }
@@ -118,12 +125,7 @@ private slots:
                     = r[3].toDouble() * std::exp(r[4].toDouble() / (GasConstant * t));
                 const double model = Viscosity(*system, ViscosityModel::Kaptay, r[2].toDouble(), t);
                 QVERIFY2(std::fabs(stored - model) <= 1e-8 * model,
-                    qPrintable(r[0].toString()
-                        + QStringLiteral(" X=%1 T=%2: %3 against %4")
-                              .arg(r[2].toDouble())
-                              .arg(t)
-                              .arg(stored)
-                              .arg(model)));
+                    Mismatch(r, t, stored, model).constData());
             }
             ++checked;
         }
@@ -147,12 +149,8 @@ private slots:
             const int t = 1500;
             const double stored = r[3].toDouble() + r[4].toDouble() * t;
             const double fit = ButlerSurfaceTension(isotherm->fit, r[2].toDouble(), t);
-            QVERIFY2(std::fabs(stored - fit) <= 0.02 * fit,
-                qPrintable(r[0].toString()
-                    + QStringLiteral(" X=%1: %2 against %3")
-                          .arg(r[2].toDouble())
-                          .arg(stored)
-                          .arg(fit)));
+            QVERIFY2(
+                std::fabs(stored - fit) <= 0.02 * fit, Mismatch(r, t, stored, fit).constData());
             ++checked;
         }
         QCOMPARE(checked, 4 * 11);
