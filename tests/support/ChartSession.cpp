@@ -37,8 +37,8 @@ void AddTestSystems(const QString &databaseFolder)
         "INSERT INTO PUBLIKACJE VALUES (9901, '[9999Tst]', 'Test authors', 'Test title', '1', "
         "'1-2', 1999, 'Test journal')",
         "INSERT INTO PUBLIKACJE VALUES (9902, '[9998Emp]', NULL, NULL, NULL, NULL, 1998, NULL)",
-        "INSERT INTO EUT VALUES (9901, 902, 1)",
-        "INSERT INTO EUT VALUES (9902, 902, 2)",
+        "INSERT INTO EUT (ID_EUT, ID_TAB_UKL, ID_EUTEKTYKI, OZNACZENIE) VALUES "
+        "(9901, 902, 1, 'Section 1'), (9902, 902, 2, 'Section 2')",
     };
     for (int property : { 1, 2, 3, 4 })
         for (int system : { 901, 902 })
