@@ -59,6 +59,11 @@ void TfmWykres::ConnectHandlers()
     OnEvent(MainMenu1.DTA1, &QAction::triggered, this, &TfmWykres::DTA1Click);
     OnEvent(Adddata1, &QAction::triggered, this, &TfmWykres::Adddata1Click);
     OnEvent(sbHelp, &QToolButton::clicked, this, &TfmWykres::sbHelpClick);
+    OnEvent(sbPrint, &QToolButton::clicked, this, &TfmWykres::sbPrintClick);
+    OnEvent(Equations1, &QAction::triggered, this, &TfmWykres::Equations1Click);
+    OnEvent(Calculatedvalue1, &QAction::triggered, this, &TfmWykres::Calculatedvalue1Click);
+    OnEvent(Modelofviscosity1, &QAction::triggered, this, &TfmWykres::Modelofviscosity1Click);
+    OnEvent(SaveGraph, &QAction::triggered, this, &TfmWykres::SaveGraphClick);
 }
 
 TChartSeries *TfmWykres::GetCurrentSeries() const

@@ -202,6 +202,16 @@ public:
     void AcessDatabase1Click();
     void DTA1Click();
     void Adddata1Click();
+    void Equations1Click();
+    void Calculatedvalue1Click();
+    void Modelofviscosity1Click();
+    void SaveGraphClick();
+    void sbPrintClick();
+
+    // A number text as the saved files write it: trimmed, every "," turned into ".".
+    static QString CommaToDot(const QString &text);
+    // The reference line of the publication shown in the reference list.
+    QString ReferenceLine() const;
 
     // The colour and point style of a temperature slot's isotherm.
     static TColor SlotColor(int slot);
@@ -228,6 +238,10 @@ private:
     void AddIsothermSeries();
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
+    QStringList HeaderBlock(bool endsWithOf) const;
+    QString ReferenceTag() const;
+    QStringList IsothermBlock(int slot) const;
+    QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);
 
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;
