@@ -2,6 +2,8 @@
 // the chart as a bitmap, and printing the chart.
 #include "chart/uWykresy.h"
 
+#include "chart/GridWalk.h"
+
 #include "app/Main.h"
 #include "app/uSelect.h"
 #include "data/Worker.h"
@@ -44,31 +46,6 @@ QString Text(TDataSet *rows, const QString &field)
         throw EConvertError(QStringLiteral("Could not convert variant of type (Null) into type "
                                            "(String)"));
     return v.toString();
-}
-
-// Walks the rows of a grid's dataset with the grid showing each as selected; the controls are
-// enabled again and the selection cleared however the walk ends.
-template <class Visit> void WalkRows(TDBGrid *grid, Visit visit)
-{
-    TDataSet *rows = DataSetOf(grid);
-    if (!rows)
-        return;
-    rows->DisableControls();
-    try {
-        grid->ClearSelectedRows();
-        rows->First();
-        while (!rows->Eof()) {
-            grid->SelectRow(rows->RecNo(), true);
-            visit(rows);
-            rows->Next();
-        }
-    } catch (...) {
-        rows->EnableControls();
-        grid->ClearSelectedRows();
-        throw;
-    }
-    rows->EnableControls();
-    grid->ClearSelectedRows();
 }
 
 } // namespace
@@ -152,7 +129,7 @@ void TfmWykres::Equations1Click()
                              : QStringLiteral("B") + Blanks(7) + Tab)
                 + QStringLiteral("SYSTEM") + Blanks(7);
     lines << QString();
-    WalkRows(grid, [&](TDataSet *rows) {
+    WalkGridRows(grid, [&](TDataSet *rows) {
         QString line = Number(rows, QStringLiteral("X")) + Tab + Tab
             + Number(rows, QStringLiteral("A")) + Tab + Tab + Number(rows, QStringLiteral("B"));
         if (K >= 3)
@@ -176,7 +153,7 @@ QStringList TfmWykres::IsothermBlock(int slot) const
     if (K >= 3)
         head += Tab + Tab + QStringLiteral("SYSTEM") + Blanks(7);
     lines << head << QString();
-    WalkRows(K < 3 ? dbgT(slot) : dbgWynikiT(slot), [&](TDataSet *rows) {
+    WalkGridRows(K < 3 ? dbgT(slot) : dbgWynikiT(slot), [&](TDataSet *rows) {
         QString line = Number(rows, QStringLiteral("X")) + Tab + Tab + Number(rows, value);
         if (K < 3) {
             line += Tab + Tab;

@@ -11,13 +11,10 @@
 
 #include <memory>
 
-class SaveTest : public QObject
+class SaveTest : public ChartTestCase
 {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFixture> p;
-    std::unique_ptr<ChartSession> s;
-
     QString SaveFile(const QString &name) const { return p->folder.Path() + "/Save/" + name; }
     static QByteArray Read(const QString &path)
     {
@@ -47,17 +44,6 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-    }
-    void cleanup()
-    {
-        s.reset();
-        p.reset();
-    }
-
     void equationsFile()
     {
         TfmWykres *w = ShowDensity({});

@@ -10,20 +10,10 @@
 #include <memory>
 
 // How the chart window sets itself up for each property, mode and kind of system.
-class SetupTest : public QObject
+class SetupTest : public ChartTestCase
 {
     Q_OBJECT
-private:
-    std::unique_ptr<ProgramFixture> p;
-
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-    }
-    void cleanup() { p.reset(); }
-
     void setUp_data()
     {
         QTest::addColumn<QString>("property");

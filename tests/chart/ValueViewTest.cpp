@@ -16,25 +16,10 @@
 
 // The chain of temperature edits, the chart window's menus, and the values of viscosity and
 // of quaternary molar volume.
-class ValueViewTest : public QObject
+class ValueViewTest : public ChartTestCase
 {
     Q_OBJECT
-private:
-    std::unique_ptr<ProgramFixture> p;
-    std::unique_ptr<ChartSession> s;
-
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-    }
-    void cleanup()
-    {
-        s.reset();
-        p.reset();
-    }
-
     void eachTemperatureEditOpensTheNext()
     {
         s = std::make_unique<ChartSession>("Binary systems", "Tb-Ta", "Density");

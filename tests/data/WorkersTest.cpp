@@ -12,19 +12,13 @@
 
 // The data module's workers that read the chart window: slot workers, run-time SQL, the
 // viscosity work tables and the number check.
-class WorkersTest : public QObject
+class WorkersTest : public ChartTestCase
 {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFixture> p;
-    std::unique_ptr<ChartSession> s;
-    TdmDataModule *dm = nullptr;
-
     TfmWykres *Open(const QString &property, bool temp = false)
     {
-        s = std::make_unique<ChartSession>("Binary systems", "Tb-Ta", property, temp);
-        ChooseText(s->window->dblAutor, "[9999Tst]");
-        return s->window;
+        return ChartTestCase::Open("Binary systems", "Tb-Ta", property, temp, "[9999Tst]");
     }
     // Two lines (X = 0.25 and X = 0.75) of the test publication, and one broken line of three
     // rows at X = 0.5.
@@ -51,18 +45,6 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-        dm = dmDataModule;
-    }
-    void cleanup()
-    {
-        s.reset();
-        p.reset();
-    }
-
     void checkNumberAcceptsDigitsAndSeparatorsOnly()
     {
         QCOMPARE(TdmDataModule::CheckNumber(" 673 "), QStringLiteral("673"));
@@ -84,69 +66,69 @@ private slots:
     void appendingTouchesOnlyItsOwnWorkTable()
     {
         for (int slot = 1; slot <= 4; ++slot)
-            dm->ViscosityTable(slot)->Open();
-        dm->AppendViscosity(2, "Ag-Sn", 0.5, 1.8);
-        QCOMPARE(dm->tblViscosity2->RecordCount(), 1);
-        QCOMPARE(dm->tblViscosity2->FieldByName("UKLAD").AsString(), QStringLiteral("Ag-Sn"));
-        QCOMPARE(dm->tblViscosity2->FieldByName("VISCO").AsFloat(), 1.8);
+            dmDataModule->ViscosityTable(slot)->Open();
+        dmDataModule->AppendViscosity(2, "Ag-Sn", 0.5, 1.8);
+        QCOMPARE(dmDataModule->tblViscosity2->RecordCount(), 1);
+        QCOMPARE(dmDataModule->tblViscosity2->FieldByName("UKLAD").AsString(), QStringLiteral("Ag-Sn"));
+        QCOMPARE(dmDataModule->tblViscosity2->FieldByName("VISCO").AsFloat(), 1.8);
         for (int slot : { 1, 3, 4 })
-            QCOMPARE(dm->ViscosityTable(slot)->RecordCount(), 0);
-        dm->OpenExp(2);
-        QCOMPARE(dm->qrExp2->RecordCount(), 1);
-        dm->AppendViscosity(2, "Ag-Sn", 0.6, 1.9);
-        dm->OpenExp(2); // a reopen reads the table again
-        QCOMPARE(dm->qrExp2->RecordCount(), 2);
-        dm->ReplaceViscosityRows(2, { { "Bi-Sn", 0.1, 2.0 } });
-        dm->OpenExp(2);
-        QCOMPARE(dm->qrExp2->RecordCount(), 1);
-        QCOMPARE(dm->qrExp2->FieldByName("SYSTEM").AsString(), QStringLiteral("Bi-Sn"));
+            QCOMPARE(dmDataModule->ViscosityTable(slot)->RecordCount(), 0);
+        dmDataModule->OpenExp(2);
+        QCOMPARE(dmDataModule->qrExp2->RecordCount(), 1);
+        dmDataModule->AppendViscosity(2, "Ag-Sn", 0.6, 1.9);
+        dmDataModule->OpenExp(2); // a reopen reads the table again
+        QCOMPARE(dmDataModule->qrExp2->RecordCount(), 2);
+        dmDataModule->ReplaceViscosityRows(2, { { "Bi-Sn", 0.1, 2.0 } });
+        dmDataModule->OpenExp(2);
+        QCOMPARE(dmDataModule->qrExp2->RecordCount(), 1);
+        QCOMPARE(dmDataModule->qrExp2->FieldByName("SYSTEM").AsString(), QStringLiteral("Bi-Sn"));
     }
 
     void slotWorkersReadTheirOwnTemperature()
     {
         TfmWykres *w = Open("Density");
         w->edT1->setText("673");
-        dm->OpenPunkty(2); // T2 empty: every value Null
-        QCOMPARE(dm->qrPunkty2->RecordCount(), 3);
-        QVERIFY(dm->qrPunkty2->FieldByName("DensityT2").IsNull());
-        dm->OpenPunkty(1);
-        QCOMPARE(dm->qrPunkty1->SQL().at(0),
+        dmDataModule->OpenPunkty(2); // T2 empty: every value Null
+        QCOMPARE(dmDataModule->qrPunkty2->RecordCount(), 3);
+        QVERIFY(dmDataModule->qrPunkty2->FieldByName("DensityT2").IsNull());
+        dmDataModule->OpenPunkty(1);
+        QCOMPARE(dmDataModule->qrPunkty1->SQL().at(0),
                  QStringLiteral("SELECT DANE_WLASNOSCI.ID_DANE_WLA, X  X, A+B*:t1 DensityT1"));
-        QCOMPARE(int(dm->qrPunkty1->Fields().size()), 2); // the persistent fields only
-        QCOMPARE(dm->qrPunkty1->FieldByName("DensityT1").DisplayText(), QStringLiteral("9,33"));
+        QCOMPARE(int(dmDataModule->qrPunkty1->Fields().size()), 2); // the persistent fields only
+        QCOMPARE(dmDataModule->qrPunkty1->FieldByName("DensityT1").DisplayText(), QStringLiteral("9,33"));
         w->edT1->setText("67,5");
-        QVERIFY_THROWS_EXCEPTION(EConvertError, dm->OpenPunkty(1));
-        QVERIFY(!dm->qrPunkty1->Active());
+        QVERIFY_THROWS_EXCEPTION(EConvertError, dmDataModule->OpenPunkty(1));
+        QVERIFY(!dmDataModule->qrPunkty1->Active());
     }
 
     void endPointsOfAnIsotherm()
     {
         TfmWykres *w = Open("Density");
         w->edT3->setText("1000");
-        dm->OpenMinMax(3);
-        QCOMPARE(dm->qrMinMax3->RecordCount(), 2);
-        QCOMPARE(dm->Min(3), QStringLiteral("9"));
-        QCOMPARE(dm->Max(3), QStringLiteral("7"));
+        dmDataModule->OpenMinMax(3);
+        QCOMPARE(dmDataModule->qrMinMax3->RecordCount(), 2);
+        QCOMPARE(dmDataModule->Min(3), QStringLiteral("9"));
+        QCOMPARE(dmDataModule->Max(3), QStringLiteral("7"));
         ExecSql(p->folder.DatabasePath(),
                 { "DELETE FROM DANE_WLASNOSCI WHERE ID_TAB_UKL = 901 AND ID_WLASCIWOSCI = 1 AND X "
                   "> 0" });
-        dm->OpenMinMax(3);
-        QCOMPARE(dm->qrMinMax3->RecordCount(), 1);
-        QCOMPARE(dm->Min(3), dm->Max(3));
+        dmDataModule->OpenMinMax(3);
+        QCOMPARE(dmDataModule->qrMinMax3->RecordCount(), 1);
+        QCOMPARE(dmDataModule->Min(3), dmDataModule->Max(3));
     }
 
     void molarVolumeReadsTheDensityRows()
     {
         TfmWykres *w = Open("Molar volume");
         w->edT3->setText("1000");
-        dm->OpenMinMaxM(3);
-        QCOMPARE(dm->qrMinMax3M->ParamByName("lWlasciwosc").Value().toInt(), 1);
-        QCOMPARE(dm->qrMinMax3M->RecordCount(), 2);
-        dm->OpenMolarVolume(TdmDataModule::SlotFamily::UklBinary, 3);
-        QCOMPARE(dm->qrUkl23->RecordCount(), 3);
-        dm->qrUkl23->Next();
-        QCOMPARE(dm->qrUkl23->FieldByName("VT3").AsFloat(), 150.0 / 8);
-        QCOMPARE(dm->qrUkl23->FieldByName("VT3").DisplayText(), QStringLiteral("18,75"));
+        dmDataModule->OpenMinMaxM(3);
+        QCOMPARE(dmDataModule->qrMinMax3M->ParamByName("lWlasciwosc").Value().toInt(), 1);
+        QCOMPARE(dmDataModule->qrMinMax3M->RecordCount(), 2);
+        dmDataModule->OpenMolarVolume(TdmDataModule::SlotFamily::UklBinary, 3);
+        QCOMPARE(dmDataModule->qrUkl23->RecordCount(), 3);
+        dmDataModule->qrUkl23->Next();
+        QCOMPARE(dmDataModule->qrUkl23->FieldByName("VT3").AsFloat(), 150.0 / 8);
+        QCOMPARE(dmDataModule->qrUkl23->FieldByName("VT3").DisplayText(), QStringLiteral("18,75"));
     }
 
     void publicationsAndLinesByIdLists()
@@ -156,31 +138,31 @@ private slots:
         ListaWybranychPublikacji->Add("9902");
         ListaWybranychPublikacji->Add("9901");
         QCOMPARE(ListaWybranychPublikacji->GetCommaText(), QStringLiteral("9901,9902"));
-        dm->OpenPublikacje();
-        QCOMPARE(dm->qrPublikacje->SQL().last(), QStringLiteral("ID_PUBLIKACJI IN (9901,9902)"));
-        QCOMPARE(dm->qrPublikacje->RecordCount(), 2);
+        dmDataModule->OpenPublikacje();
+        QCOMPARE(dmDataModule->qrPublikacje->SQL().last(), QStringLiteral("ID_PUBLIKACJI IN (9901,9902)"));
+        QCOMPARE(dmDataModule->qrPublikacje->RecordCount(), 2);
         ListaWybranychPublikacji->Clear();
-        dm->OpenPublikacje(); // an empty list leaves the query closed
-        QVERIFY(!dm->qrPublikacje->Active());
+        dmDataModule->OpenPublikacje(); // an empty list leaves the query closed
+        QVERIFY(!dmDataModule->qrPublikacje->Active());
 
         AddLines();
         ListaWybranychLini->Add("701");
-        QCOMPARE(dm->qrLinie->RecordCount(), 1);
+        QCOMPARE(dmDataModule->qrLinie->RecordCount(), 1);
         ListaWybranychLini2->Add("703");
-        QCOMPARE(dm->qrLinie->SQL().last(), QStringLiteral("ID_DANE_WLA_T IN (703)"));
+        QCOMPARE(dmDataModule->qrLinie->SQL().last(), QStringLiteral("ID_DANE_WLA_T IN (703)"));
         ListaWybranychLini->Add("702");
-        QCOMPARE(dm->qrLinie->RecordCount(), 2);
+        QCOMPARE(dmDataModule->qrLinie->RecordCount(), 2);
     }
 
     void equationsTakeTheTabsPublicationOrTheFirstOne()
     {
         TfmWykres *w = Open("Density", true); // the first picker shows [9999Tst]
-        dm->OpenRownania(1);
-        QCOMPARE(dm->qrRownania->RecordCount(), 3);
+        dmDataModule->OpenRownania(1);
+        QCOMPARE(dmDataModule->qrRownania->RecordCount(), 3);
         ChooseText(w->dblAutor2, "[9999Tst]");
         ChooseText(w->dblAutor, "[9998Emp]");
-        dm->OpenRownania(1);
-        QCOMPARE(dm->qrRownania->ParamByName("lPublikacja").Value().toString(),
+        dmDataModule->OpenRownania(1);
+        QCOMPARE(dmDataModule->qrRownania->ParamByName("lPublikacja").Value().toString(),
                  QStringLiteral("[9999Tst]"));
     }
 
@@ -190,22 +172,22 @@ private slots:
         TfmWykres *w = Open("Density", true);
         ChooseText(w->dblAutor2, "[9999Tst]");
         TTempLineRec rec;
-        QVERIFY(!dm->GetTempLine(1, false, rec)); // the grid has no row yet
-        w->dbgTemp1->SetDataSource(dm->dsRownania);
-        dm->OpenRownania(1);
-        QVERIFY(dm->qrRownania->Locate("X", 0.25));
-        QVERIFY(dm->GetTempLine(1, false, rec));
+        QVERIFY(!dmDataModule->GetTempLine(1, false, rec)); // the grid has no row yet
+        w->dbgTemp1->SetDataSource(dmDataModule->dsRownania);
+        dmDataModule->OpenRownania(1);
+        QVERIFY(dmDataModule->qrRownania->Locate("X", 0.25));
+        QVERIFY(dmDataModule->GetTempLine(1, false, rec));
         QCOMPARE(rec.T1, 500);
         QCOMPARE(rec.V1.Raw(), qint64(105000));
         QCOMPARE(rec.T2, 900);
         QCOMPARE(rec.V2.Raw(), qint64(122500));
-        QCOMPARE(dm->qrPunktyTemp->FieldByName("ID_DANE_WLA_T").AsInteger(), 702);
+        QCOMPARE(dmDataModule->qrPunktyTemp->FieldByName("ID_DANE_WLA_T").AsInteger(), 702);
 
-        QVERIFY(dm->qrRownania->Locate("X", 0.5)); // three rows: not a line
-        QVERIFY(!dm->GetTempLine(1, false, rec));
+        QVERIFY(dmDataModule->qrRownania->Locate("X", 0.5)); // three rows: not a line
+        QVERIFY(!dmDataModule->GetTempLine(1, false, rec));
         QCOMPARE(rec.T1, 500);
-        QVERIFY(dm->qrRownania->Locate("X", 1.0)); // no rows
-        QVERIFY(!dm->GetTempLine(1, false, rec));
+        QVERIFY(dmDataModule->qrRownania->Locate("X", 1.0)); // no rows
+        QVERIFY(!dmDataModule->GetTempLine(1, false, rec));
         QCOMPARE(rec.V2.Raw(), qint64(122500));
     }
 
@@ -214,15 +196,15 @@ private slots:
         TfmWykres *w = Open("Viscosity", true);
         ChooseText(w->dblAutor2, "[9999Tst]");
         ChooseText(w->dblAutor3, "[9999Tst]");
-        w->dbgTemp1->SetDataSource(dm->dsRownania);
-        w->dbgTemp2->SetDataSource(dm->dsRownania2);
-        dm->OpenRownania(1);
-        dm->OpenRownania(2);
+        w->dbgTemp1->SetDataSource(dmDataModule->dsRownania);
+        w->dbgTemp2->SetDataSource(dmDataModule->dsRownania2);
+        dmDataModule->OpenRownania(1);
+        dmDataModule->OpenRownania(2);
         TTempLineRec rec;
-        dm->GetTempLine(1, false, rec);
-        QVERIFY(dm->qrPunktyTemp->SQL().at(0).contains("A+ B *Log(T)"));
-        dm->GetTempLine(2, false, rec);
-        QVERIFY(dm->qrPunktyTemp2->SQL().at(0).contains("A+ B *T DensityT1"));
+        dmDataModule->GetTempLine(1, false, rec);
+        QVERIFY(dmDataModule->qrPunktyTemp->SQL().at(0).contains("A+ B *Log(T)"));
+        dmDataModule->GetTempLine(2, false, rec);
+        QVERIFY(dmDataModule->qrPunktyTemp2->SQL().at(0).contains("A+ B *T DensityT1"));
     }
 };
 

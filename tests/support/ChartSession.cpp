@@ -92,3 +92,26 @@ ChartSession::~ChartSession()
 {
     delete fmWykres.data();
 }
+
+void ChartTestCase::init()
+{
+    p = std::make_unique<ProgramFixture>();
+    AddTestSystems(p->folder.DatabasePath());
+}
+
+void ChartTestCase::cleanup()
+{
+    s.reset();
+    p.reset();
+}
+
+TfmWykres *ChartTestCase::Open(const QString &category, const QString &system,
+                               const QString &property, bool temperatureDependence,
+                               const QString &tag)
+{
+    s.reset();
+    s = std::make_unique<ChartSession>(category, system, property, temperatureDependence);
+    if (!tag.isEmpty() && !ChooseText(s->window->dblAutor, tag))
+        throw std::runtime_error("no publication " + tag.toStdString());
+    return s->window;
+}
