@@ -64,6 +64,13 @@ void TfmWykres::ConnectHandlers()
     OnEvent(Calculatedvalue1, &QAction::triggered, this, &TfmWykres::Calculatedvalue1Click);
     OnEvent(Modelofviscosity1, &QAction::triggered, this, &TfmWykres::Modelofviscosity1Click);
     OnEvent(SaveGraph, &QAction::triggered, this, &TfmWykres::SaveGraphClick);
+    OnEvent(sbGraph, &QToolButton::clicked, this, &TfmWykres::sbGraphClick);
+    OnEvent(sbPbSn, &QToolButton::clicked, this, &TfmWykres::sbPbSnClick);
+    OnEvent(sbButler, &QToolButton::clicked, this, &TfmWykres::sbButlerClick);
+    OnEvent(sbModelOK, &QToolButton::clicked, this, &TfmWykres::sbModelOKClick);
+    OnEvent(sbClear1, &QToolButton::clicked, this, &TfmWykres::sbClear1Click);
+    OnEvent(edModel, &QLineEdit::textChanged, this, &TfmWykres::edModelChange);
+    OnEvent(cbModel1, &QComboBox::currentTextChanged, this, &TfmWykres::cbModel1Change);
 }
 
 TChartSeries *TfmWykres::GetCurrentSeries() const

@@ -21,6 +21,9 @@
 
 // The chart and calculation window: equations, values at up to four temperatures, isotherm and
 // temperature-dependence charts and model curves of the system chosen in the selection window.
+struct ButlerIsotherm;
+struct ViscositySystem;
+
 class TfmWykres : public TForm
 {
     Q_OBJECT
@@ -208,6 +211,25 @@ public:
     void SaveGraphClick();
     void sbPrintClick();
 
+    // ---- model curves (src/models)
+    void sbGraphClick();
+    void sbPbSnClick();
+    void sbButlerClick();
+    void sbModelOKClick();
+    void sbClear1Click();
+    void edModelChange();
+    void cbModel1Change();
+    void DrawApproxIsotherms();
+    void FinishApproxSeries();
+    void DrawPbSnEutectic();
+    void DrawButlerIsotherms();
+    void FinishButlerIsothermSeries();
+    void DrawButlerTempDependence();
+    void FinishButlerTempSeries();
+    void DrawViscosityModels();
+    void FinishViscosityModelSeries();
+    void PickModelSeriesColor();
+
     // A number text as the saved files write it: trimmed, every "," turned into ".".
     static QString CommaToDot(const QString &text);
     // The reference line of the publication shown in the reference list.
@@ -243,6 +265,13 @@ private:
     QStringList IsothermBlock(int slot) const;
     QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);
+    // Model curves: the temperature and colour of a slot's curves, and the curve workers.
+    void BeginSlotCurve(int slot);
+    void ApproxFromFormulas();
+    void DrawDbSeries(int slot, TdmDataModule::SlotFamily molarVolume);
+    bool ButlerTemperaturesAccepted();
+    void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
+    void ViscosityModelCurve(const ViscositySystem &system);
 
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp2;

@@ -327,6 +327,7 @@ void TfmWykres::BuildLayout()
     lblSelectModel->setObjectName(QStringLiteral("lblSelectModel"));
     cbModel1 = new QComboBox(Panel2);
     cbModel1->setObjectName(QStringLiteral("cbModel1"));
+    cbModel1->setEditable(true); // a model may also be typed
     cbModel1->setMinimumContentsLength(18);
     sbModelOK = Button(Panel2, "sbModelOK", QStringLiteral("OK"));
     sbClear1 = Button(Panel2, "sbClear1", QStringLiteral("Clear"));

@@ -26,10 +26,15 @@ inline constexpr TColor clSkyBlue = 0xF0CAA6;
 inline constexpr TColor clCream = 0xF0FBFF;
 inline constexpr TColor clMedGray = 0xA4A0A0;
 // System colours as the desktop shows them by default.
+inline constexpr TColor clActiveCaption = 0xD1B499;
 inline constexpr TColor clWindow = 0xFFFFFF;
 inline constexpr TColor clBtnFace = 0xF0F0F0;
 inline constexpr TColor clHighlightText = 0xFFFFFF;
 inline constexpr TColor clWindowText = 0x000000;
+inline constexpr TColor clHighlight = 0xD77800;
+inline constexpr TColor clBackground = 0x000000;
+inline constexpr TColor clInactiveCaption = 0xDBCDBF;
+inline constexpr TColor clInfoBk = 0xE1FFFF;
 // The chart's "default colour" marker: the series takes the next colour of the chart.
 inline constexpr TColor clTeeColor = 0x20000000;
 

@@ -1,0 +1,161 @@
+// Approx: the published approximation curves at every temperature whose isotherm Show has drawn.
+#include "chart/uWykresy.h"
+
+#include "app/Messages.h"
+#include "app/uSelect.h"
+#include "models/Approximation.h"
+#include "models/ModelCurves.h"
+#include "models/SystemTable.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+
+using Family = TdmDataModule::SlotFamily;
+
+namespace {
+
+enum class ApproxRoute {
+    NotAvailable, // shown once, at the first temperature only
+    Formulas,
+    DatabaseSeries, // no formula: the database isotherm drawn again as a line
+};
+
+struct ApproxRow
+{
+    const char *system;
+    ApproxRoute route;
+    Family molarVolume = Family::UklQuaternarySection; // database series only
+};
+
+const ApproxRow ApproxSystems[] = {
+    { "Ag-Cu", ApproxRoute::NotAvailable },
+    { "Al-In", ApproxRoute::NotAvailable },
+    { "Au-In", ApproxRoute::NotAvailable },
+    { "Au-Sn", ApproxRoute::NotAvailable },
+    { "Cu-In", ApproxRoute::NotAvailable },
+    { "Ag-Bi", ApproxRoute::Formulas },
+    { "Ag-In", ApproxRoute::Formulas },
+    { "Ag-Sn", ApproxRoute::Formulas },
+    { "Bi-Sn", ApproxRoute::Formulas },
+    { "In-Sn", ApproxRoute::Formulas },
+    { "Pb-Sn", ApproxRoute::Formulas },
+    { "Sb-Sn", ApproxRoute::Formulas },
+    { "In-Zn", ApproxRoute::Formulas },
+    { "Sn-Zn", ApproxRoute::Formulas },
+    { "Ag-Sb", ApproxRoute::Formulas },
+    { "Cu-Sn", ApproxRoute::Formulas },
+    { "Cu-Sb", ApproxRoute::Formulas },
+    { "Ag-Bi-Sn", ApproxRoute::Formulas },
+    { "Ag-Cu-Sn", ApproxRoute::Formulas },
+    { "Ag-In-Sn", ApproxRoute::Formulas },
+    { "Ag-Sb-Sn", ApproxRoute::Formulas },
+    { "Ag-Sn-Zn", ApproxRoute::Formulas },
+    { "Ag-Cu-Sb-Sn", ApproxRoute::Formulas },
+    { "Ag-Bi-Cu-Sn", ApproxRoute::DatabaseSeries, Family::UklQuaternarySection },
+    { "Ag-Bi-Cu-Sb-Sn", ApproxRoute::DatabaseSeries, Family::UklQuinary },
+};
+
+struct PropertyRow
+{
+    const char *text;
+    ApproxProperty property;
+};
+
+const PropertyRow ApproxProperties[] = {
+    { "Density", ApproxProperty::Density },
+    { "Surface tension", ApproxProperty::SurfaceTension },
+    { "Molar volume", ApproxProperty::MolarVolume },
+};
+
+std::optional<ApproxProperty> ChosenProperty()
+{
+    const QString text = fmSelect->dblWlasnosci->Text();
+    for (const PropertyRow &row : ApproxProperties)
+        if (text == QLatin1String(row.text))
+            return row.property;
+    return std::nullopt;
+}
+
+// The molar volume follows from the density, so a publication without a density has neither.
+bool Gives(const Approximation &fits, ApproxProperty property)
+{
+    return property == ApproxProperty::SurfaceTension ? fits.surfaceTension != nullptr
+                                                      : fits.density != nullptr;
+}
+
+} // namespace
+
+void TfmWykres::sbGraphClick()
+{
+    DrawApproxIsotherms();
+}
+
+void TfmWykres::BeginSlotCurve(int slot)
+{
+    SetCurrentT(Numbers::StrToCurr(edT(slot)->text()));
+    SetSeriesColor(SlotColor(slot));
+}
+
+void TfmWykres::DrawApproxIsotherms()
+{
+    const ApproxRow *row = FindSystemRow(ApproxSystems, fmSelect->dblSelect->Text());
+    for (int slot = 1; slot <= 4; ++slot) {
+        // Show disables the edits it has drawn; T2 and T3 wait until it has.
+        const bool waitsForShow = (slot == 2 || slot == 3) && edT(slot)->isEnabled();
+        if (edT(slot)->text().isEmpty() || !GetApproxPending(slot) || waitsForShow)
+            continue;
+        BeginSlotCurve(slot);
+        if (row) {
+            switch (row->route) {
+            case ApproxRoute::NotAvailable:
+                if (slot == 1)
+                    ShowMessage(NotAvailable);
+                break;
+            case ApproxRoute::Formulas:
+                ApproxFromFormulas();
+                break;
+            case ApproxRoute::DatabaseSeries:
+                DrawDbSeries(slot, row->molarVolume);
+                break;
+            }
+        }
+        SetApproxPending(slot, false);
+    }
+}
+
+void TfmWykres::ApproxFromFormulas()
+{
+    const std::optional<Approximation> fits
+        = FindApproximation(fmSelect->dblSelect->Text(), dblAutor->Text());
+    const std::optional<ApproxProperty> property = ChosenProperty();
+    if (!fits || !property || !Gives(*fits, *property)) {
+        ShowMessage(NotAvailable);
+        return;
+    }
+    const Fixed t = GetCurrentT();
+    auto *series = new TLineSeries(this);
+    for (int i = 0; i < fits->curve->points; ++i) {
+        const Fixed x = fits->X(i);
+        const Fixed y = *fits->At(x, t).Of(*property);
+        series->AddXY(x.ToDouble(), y.ToDouble());
+        // A point that fails to compute leaves the curve drawn up to the point before.
+        SetCurrentSeries(series);
+        FinishApproxSeries();
+    }
+}
+
+void TfmWykres::FinishApproxSeries()
+{
+    FinishCurve(DBChart1, GetCurrentSeries(), { false, QString(), GetSeriesColor(), 2 });
+}
+
+void TfmWykres::DrawDbSeries(int slot, Family molarVolume)
+{
+    const bool molar = fmSelect->dblWlasnosci->Text() == QLatin1String("Molar volume");
+    TQuery *query = dmDataModule->SlotQuery(molar ? molarVolume : Family::Wyniki45, slot);
+    auto *series = new TLineSeries(this);
+    series->SetXAscending(true);
+    FinishCurve(DBChart1, series, { false, QString(), GetSeriesColor(), 2 });
+    // The query stands as Show opened it for this temperature.
+    series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
+        (molar ? QStringLiteral("VT%1") : QStringLiteral("DensityT%1")).arg(slot));
+}

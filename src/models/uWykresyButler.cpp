@@ -1,0 +1,154 @@
+// The Butler model: surface-tension isotherms at T1..T4, or curves against temperature at the
+// compositions selected on the first temperature tab.
+#include "chart/uWykresy.h"
+
+#include "app/Messages.h"
+#include "app/uSelect.h"
+#include "models/ButlerFits.h"
+#include "models/ModelCurves.h"
+#include "models/SystemTable.h"
+#include "models/uSurfConc.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+
+namespace {
+
+// A system whose curve against temperature the user picks from two publications.
+struct PublicationChoice
+{
+    const char *system;
+    const char *asked;
+    const char *otherwise;
+};
+
+const PublicationChoice PublicationChoices[] = {
+    { "Bi-Sn", "[2006Ro1]", "[2001Kor3]" },
+};
+
+QString ChosenPublication(const PublicationChoice &choice)
+{
+    const QString asked = QLatin1String(choice.asked);
+    const QString otherwise = QLatin1String(choice.otherwise);
+    if (MessageDlg(QStringLiteral("Butler's model from ") + asked + QStringLiteral(" ?"),
+            mtInformation, mbYesNoCancel)
+        == mrYes)
+        return asked;
+    MessageDlg(QStringLiteral("Butler's model from ") + otherwise, mtInformation, mbOKOnly);
+    return otherwise;
+}
+
+bool AskedYes(const QString &question)
+{
+    return MessageDlg(question, mtInformation, mbYesNoCancel) == mrYes;
+}
+
+} // namespace
+
+void TfmWykres::sbButlerClick()
+{
+    if (!AskedYes(QStringLiteral("Butler model"))) {
+        if (!AskedYes(QStringLiteral("Surface calculate")))
+            return;
+        // The surface concentration is computed for Ag-Au only.
+        if (fmSelect->dblSelect->Text() == QLatin1String("Ag-Au"))
+            fmSurfConc->ShowModal();
+        else
+            ShowMessage(NotAvailable);
+        return;
+    }
+    if (!ButlerTemperaturesAccepted())
+        return;
+    if (fmSelect->chbX->isChecked()) {
+        const QString property = fmSelect->dblWlasnosci->Text();
+        if (property == QLatin1String("Surface tension"))
+            DrawButlerIsotherms();
+        if (property == QLatin1String("Viscosity"))
+            DrawViscosityModels();
+        return;
+    }
+    TDataSet *rows = dbgTemp1->DataSource() ? dbgTemp1->DataSource()->DataSet() : nullptr;
+    const int selected = rows ? dbgTemp1->SelectedRowsCount() : 0;
+    for (int i = 0; i < selected; ++i) {
+        rows->GotoBookmark(dbgTemp1->SelectedRowsItem(i));
+        SetButlerX(Fixed(rows->FieldByName(QStringLiteral("X")).AsFloat()));
+        DrawButlerTempDependence();
+        SetButlerCount(GetButlerCount() + 1);
+    }
+}
+
+// Every typed temperature must pass the number check and lie at or below 2000 K.
+bool TfmWykres::ButlerTemperaturesAccepted()
+{
+    for (int slot = 1; slot <= 4; ++slot)
+        if (!edT(slot)->text().isEmpty())
+            Numbers::StrToCurr(TdmDataModule::CheckNumber(edT(slot)->text()));
+    for (int slot = 1; slot <= 4; ++slot) {
+        const QString text = edT(slot)->text();
+        if ((text.isEmpty() ? Fixed() : Numbers::StrToCurr(text)) > 2000) {
+            MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TfmWykres::DrawButlerIsotherms()
+{
+    const ButlerIsotherm *isotherm = FindButlerIsotherm(fmSelect->dblSelect->Text());
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (edT(slot)->text().isEmpty() || !GetButlerPending(slot))
+            continue;
+        BeginSlotCurve(slot);
+        if (isotherm)
+            ButlerIsothermCurve(*isotherm);
+        // The chain moves on whether or not the system has a fit.
+        SetButlerPending(slot, false);
+        if (slot < 4)
+            SetButlerPending(slot + 1, true);
+    }
+}
+
+void TfmWykres::ButlerIsothermCurve(const ButlerIsotherm &isotherm)
+{
+    const Fixed t = GetCurrentT();
+    auto *series = new TLineSeries(this);
+    for (int i = 0; i < isotherm.points; ++i) {
+        const Fixed x = isotherm.X(i);
+        series->AddXY(x.ToDouble(), ButlerSurfaceTension(isotherm.fit, x, t).ToDouble());
+    }
+    SetCurrentSeries(series);
+    FinishButlerIsothermSeries();
+}
+
+void TfmWykres::FinishButlerIsothermSeries()
+{
+    FinishCurve(DBChart1, GetCurrentSeries(),
+        { true,
+            QStringLiteral("Butler ") + Numbers::FloatToStr(GetCurrentT()) + QStringLiteral("[K]"),
+            GetSeriesColor(), 3 });
+}
+
+void TfmWykres::DrawButlerTempDependence()
+{
+    const QString system = fmSelect->dblSelect->Text();
+    const PublicationChoice *choice = FindSystemRow(PublicationChoices, system);
+    const ButlerTemperatureCurve *curve
+        = FindButlerTemperatureCurve(system, choice ? ChosenPublication(*choice) : QString());
+    if (!curve)
+        return;
+    const Fixed x = GetButlerX();
+    auto *series = new TLineSeries(this);
+    for (int i = 0; i < curve->Points(); ++i) {
+        const Fixed t = curve->T(i);
+        series->AddXY(t.ToDouble(), ButlerSurfaceTension(curve->fit, x, t).ToDouble());
+    }
+    SetCurrentSeries(series);
+    FinishButlerTempSeries();
+}
+
+void TfmWykres::FinishButlerTempSeries()
+{
+    FinishCurve(DBChart1, GetCurrentSeries(),
+        { true, QStringLiteral("Butler   X=") + Numbers::FloatToStr(GetButlerX()),
+            PaletteColor(ButlerTemperaturePalette, GetButlerCount()), 3 });
+}

@@ -1,0 +1,96 @@
+// The viscosity-model panel: one curve of the chosen model at the typed temperature per change
+// of the input, with the points kept as text for the "Viscosity model" save.
+#include "chart/uWykresy.h"
+
+#include "app/Messages.h"
+#include "app/uSelect.h"
+#include "models/ModelCurves.h"
+#include "models/ViscosityMemo.h"
+#include "models/ViscosityModels.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+
+void TfmWykres::edModelChange()
+{
+    // Blanks count as input: the conversion in the dispatcher reports them.
+    if (!edModel->text().isEmpty() && !cbModel1->currentText().isEmpty()) {
+        sbModelOK->setEnabled(true);
+        SetViscoModelPending(true);
+    } else {
+        sbModelOK->setEnabled(false);
+        Modelofviscosity1->setEnabled(false);
+    }
+}
+
+void TfmWykres::cbModel1Change()
+{
+    edModelChange();
+}
+
+void TfmWykres::sbModelOKClick()
+{
+    if (fmSelect->chbX->isChecked())
+        DrawViscosityModels();
+}
+
+void TfmWykres::sbClear1Click()
+{
+    SetViscoColorNo(0);
+    edModel->clear();
+    cbModel1->setCurrentIndex(-1);
+    cbModel1->setEditText(QString());
+    DBChart1->RemoveAllSeries();
+}
+
+void TfmWykres::DrawViscosityModels()
+{
+    if (edModel->text().isEmpty() || !GetViscoModelPending())
+        return;
+    SetCurrentT(Numbers::StrToCurr(edModel->text()));
+    if (const ViscositySystem *system = FindViscositySystem(fmSelect->dblSelect->Text()))
+        ViscosityModelCurve(*system);
+    // A range message or a system without models still uses up the input and a colour.
+    SetViscoModelPending(false);
+    SetViscoColorNo(GetViscoColorNo() + 1);
+    Modelofviscosity1->setEnabled(true);
+}
+
+void TfmWykres::ViscosityModelCurve(const ViscositySystem &system)
+{
+    const Fixed checked = Numbers::StrToCurr(TdmDataModule::CheckNumber(edModel->text()));
+    if (!InTemperatureRange(system, checked)) {
+        MessageDlg(TemperatureRangeMessage(system), mtError, mbOKOnly);
+        return;
+    }
+    // A typed model name outside the list has no excess terms to draw with.
+    const std::optional<ViscosityModel> model = ViscosityModelFromText(cbModel1->currentText());
+    if (!model) {
+        ShowMessage(NotAvailable);
+        return;
+    }
+    const std::vector<ViscosityPoint> points = ViscosityCurve(system, *model, GetCurrentT());
+    auto *series = new TLineSeries(this);
+    for (const ViscosityPoint &point : points)
+        series->AddXY(point.x, point.eta);
+    SetCurrentSeries(series);
+    FinishViscosityModelSeries();
+    const QStringList lines = ViscosityMemoLines(
+        system, { cbModel1->currentText(), edModel->text(), DBChart1->LeftAxisTitle() }, points);
+    if (!lines.isEmpty())
+        MemoViscoModel->appendPlainText(lines.join(u'\n'));
+}
+
+void TfmWykres::FinishViscosityModelSeries()
+{
+    PickModelSeriesColor();
+    FinishCurve(DBChart1, GetCurrentSeries(),
+        { true,
+            QStringLiteral(" [") + cbModel1->currentText() + QStringLiteral("] ")
+                + Numbers::FloatToStr(GetCurrentT()) + QStringLiteral("[K]"),
+            GetViscoColor(), 3 });
+}
+
+void TfmWykres::PickModelSeriesColor()
+{
+    SetViscoColor(PaletteColor(ViscosityModelPalette, GetViscoColorNo()));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "chart/uWykresy.h"
+#include "platform/Chart.h"
+
+#include <QList>
+#include <QPointF>
+#include <QTest>
+
+#include <vector>
+
+// The series a click added to a chart: those past the first `before`.
+inline std::vector<TChartSeries *> AddedSince(const TDBChart *chart, int before)
+{
+    std::vector<TChartSeries *> all = chart->AllSeries();
+    return { all.begin() + before, all.end() };
+}
+
+inline int PenWidth(TChartSeries *series)
+{
+    auto *line = dynamic_cast<TLineSeries *>(series);
+    return line ? line->LinePenWidth() : -1;
+}
+
+inline QList<QPointF> PointsOf(const TChartSeries *series)
+{
+    QList<QPointF> points;
+    for (int i = 0; i < series->Count(); ++i)
+        points << QPointF(series->XValue(i), series->YValue(i));
+    return points;
+}
+
+// A model curve's look: legend entry, title, colour and pen width.
+#define QCOMPARE_STYLE(series, legend, title, colour, width)                                       \
+    do {                                                                                           \
+        QCOMPARE((series)->ShowInLegend(), legend);                                                \
+        QCOMPARE((series)->Title(), QString(title));                                               \
+        QCOMPARE((series)->SeriesColor(), colour);                                                 \
+        QCOMPARE(PenWidth(series), width);                                                         \
+    } while (false)
