@@ -38,7 +38,6 @@ void TfmWykres::sbClear1Click()
     SetViscoColorNo(0);
     edModel->clear();
     cbModel1->setCurrentIndex(-1);
-    cbModel1->setEditText(QString());
     DBChart1->RemoveAllSeries();
 }
 

@@ -251,6 +251,24 @@ private slots:
         QCOMPARE(w->DBChart1->Series(0)->Title(), QStringLiteral("Butler 2000[K]"));
     }
 
+    // 0 K passes the launch check; a fit with a T·ln T term then reports the math error.
+    void zeroKelvin()
+    {
+        TfmWykres *w = OpenIsotherms(Binary, "Ag-Au", "0");
+        p->dialogs().answers << mrYes;
+        w->sbButler->click();
+        QCOMPARE(
+            p->dialogs().Texts("Exception"), QStringList({ "Invalid floating point operation" }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QVERIFY(w->GetButlerPending(1));
+
+        w = OpenIsotherms(Binary, "Ag-Sn", "0");
+        p->dialogs().answers << mrYes;
+        w->sbButler->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        QCOMPARE(w->DBChart1->Series(0)->YValue(0), 1134.0);
+    }
+
     // Declining the model asks about the surface; only Ag-Au has a surface calculation.
     void theSurfaceQuestion()
     {
