@@ -85,6 +85,13 @@ void TLineSeries::SetLinePenWidth(int width)
     setPen(p);
 }
 
+void TLineSeries::SetLinePenStyle(Qt::PenStyle style)
+{
+    QPen p = pen();
+    p.setStyle(style);
+    setPen(p);
+}
+
 void TLineSeries::ApplyColor()
 {
     QPen p = pen();

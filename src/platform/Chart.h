@@ -67,6 +67,8 @@ public:
     QXYSeries *Series() override { return this; }
     int LinePenWidth() const { return pen().width(); }
     void SetLinePenWidth(int width);
+    Qt::PenStyle LinePenStyle() const { return pen().style(); }
+    void SetLinePenStyle(Qt::PenStyle style);
 
 protected:
     void ApplyColor() override;

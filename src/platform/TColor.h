@@ -30,6 +30,10 @@ inline constexpr TColor clWindow = 0xFFFFFF;
 inline constexpr TColor clBtnFace = 0xF0F0F0;
 inline constexpr TColor clHighlightText = 0xFFFFFF;
 inline constexpr TColor clWindowText = 0x000000;
+inline constexpr TColor clHighlight = 0xD77800;
+inline constexpr TColor clBackground = 0x000000;
+inline constexpr TColor clInactiveCaption = 0xDBCDBF;
+inline constexpr TColor clInfoBk = 0xE1FFFF;
 // The chart's "default colour" marker: the series takes the next colour of the chart.
 inline constexpr TColor clTeeColor = 0x20000000;
 
