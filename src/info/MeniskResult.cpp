@@ -17,7 +17,7 @@ TMeniskResult::TMeniskResult(QWidget *owner, const QString &name)
     DBGrid1 = new TDBGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->SetColumns({
         { QStringLiteral("NAZWISKO"), QStringLiteral("REFERENCES"), 110 },
-        { QStringLiteral("PUBLIKACJA"), QStringLiteral("AUTHORS"), 560 },
+        { QStringLiteral("PUBLIKACJA"), QStringLiteral("AUTHORS"), 540 },
     });
     StyleGrid(DBGrid1, clMoneyGreen, clSilver, TitleFont(), clBlue);
     DBGrid1->setFixedHeight(92);
