@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QVBoxLayout>
 
 namespace InfoStyle {
 
@@ -51,6 +52,14 @@ void Paint(QWidget *widget, TColor color)
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, ToQColor(color));
     widget->setPalette(p);
+}
+
+QVBoxLayout *FlushColumn(QWidget *widget)
+{
+    auto *layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
 }
 
 QWidget *ButtonPanel(QWidget *parent, const char *name, int height, TColor color,

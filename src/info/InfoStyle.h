@@ -9,7 +9,7 @@
 
 #include <initializer_list>
 
-class QHBoxLayout;
+class QVBoxLayout;
 
 // The look of the auxiliary windows: the program's serif face, money-green panels, button rows.
 namespace InfoStyle {
@@ -24,6 +24,9 @@ QFont TitleFont();
 
 // Fills the widget's background with the colour.
 void Paint(QWidget *widget, TColor color);
+
+// A column of the widget's parts, edge to edge.
+QVBoxLayout *FlushColumn(QWidget *widget);
 
 // A panel of fixed height, in the colour, holding a row of buttons: `left` at its left edge,
 // `right` at its right edge.

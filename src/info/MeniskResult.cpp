@@ -11,9 +11,7 @@ TMeniskResult::TMeniskResult(QWidget *owner, const QString &name)
     : TForm(owner, name, QStringLiteral("Virelt 2"))
 {
     Paint(this, clMoneyGreen);
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
+    m_layout = FlushColumn(this);
     DBGrid1 = new TDBGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->SetColumns({
         { QStringLiteral("NAZWISKO"), QStringLiteral("REFERENCES"), 110 },

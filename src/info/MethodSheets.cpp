@@ -16,16 +16,6 @@ QString Equation(const QString &formula, int number)
         .arg(number);
 }
 
-// The meaning of each symbol, one line each.
-QString Legend(std::initializer_list<std::pair<const char *, const char *>> symbols)
-{
-    QString html = QStringLiteral("<table cellpadding='0' cellspacing='1'>");
-    for (const auto &[symbol, meaning] : symbols)
-        html += QStringLiteral("<tr><td width='58'><i>%1</i></td><td>&ndash;&nbsp;%2</td></tr>")
-                    .arg(QString::fromUtf8(symbol), QString::fromUtf8(meaning));
-    return html + QStringLiteral("</table>");
-}
-
 } // namespace
 
 const MethodSheet &Meniscographic()
@@ -98,16 +88,18 @@ const MethodSheet &MaximumBubblePressure()
                                       "&rho;<sub>a</sub> h<sub>a</sub>)"),
                 3)
             + QStringLiteral("where:")
-            + Legend({
-                { "σ", "surface tension" },
-                { "r", "radius of the capillary" },
-                { "Δp", "largest excess pressure" },
-                { "p<sub>g</sub>", "pressure of the gas in the bubble" },
-                { "p<sub>a</sub>", "pressure of the alloy at the tip" },
-                { "g", "acceleration due to gravity" },
-                { "ρ<sub>m</sub>, h<sub>m</sub>", "manometer: density, level difference" },
-                { "ρ<sub>a</sub>, h<sub>a</sub>", "alloy: density, depth of the tip" },
-            })
+            + Legend(
+                {
+                    { "σ", "surface tension" },
+                    { "r", "radius of the capillary" },
+                    { "Δp", "largest excess pressure" },
+                    { "p<sub>g</sub>", "pressure of the gas in the bubble" },
+                    { "p<sub>a</sub>", "pressure of the alloy at the tip" },
+                    { "g", "acceleration due to gravity" },
+                    { "ρ<sub>m</sub>, h<sub>m</sub>", "manometer: density, level difference" },
+                    { "ρ<sub>a</sub>, h<sub>a</sub>", "alloy: density, depth of the tip" },
+                },
+                58, QStringLiteral("&ndash;&nbsp;"))
             + QStringLiteral(
                 "<p align='justify'>Eq. 3 gives an approximate value: a real bubble is not exactly "
                 "a hemisphere. Exact values follow the procedure of Sugden [S. Sugden, <i>J. Chem. "
@@ -131,13 +123,15 @@ const MethodSheet &Dilatometric()
             + Equation(QStringLiteral("&rho; = m / V"), 1)
             + Equation(QStringLiteral("V = (&pi; &middot; D<sup>2</sup> &middot; H) / 4"), 2)
             + QStringLiteral("where:")
-            + Legend({
-                { "ρ", "density of the liquid alloy" },
-                { "m", "mass of the sample" },
-                { "V", "volume of the liquid sample" },
-                { "D", "inner diameter of the crucible" },
-                { "H", "height of the liquid column" },
-            })
+            + Legend(
+                {
+                    { "ρ", "density of the liquid alloy" },
+                    { "m", "mass of the sample" },
+                    { "V", "volume of the liquid sample" },
+                    { "D", "inner diameter of the crucible" },
+                    { "H", "height of the liquid column" },
+                },
+                58, QStringLiteral("&ndash;&nbsp;"))
             + QStringLiteral(
                 "<p align='justify'>The thermal expansion of the crucible was corrected at each "
                 "temperature of the measurement.</p>"),

@@ -54,6 +54,32 @@ public:
         Head(a, b);
         Head(b, a);
     }
+    // A furnace: its ceramic wall, the hot zone inside and the windings in the wall.
+    void Furnace(const QRectF &outer)
+    {
+        const QRectF inner = outer.adjusted(18, 14, -18, -14);
+        painter.setBrush(Ceramic);
+        painter.drawRect(outer);
+        painter.setBrush(Qt::white);
+        painter.drawRect(inner);
+        Winding(outer.left() + 8, inner.top() + 6, inner.bottom() - 6);
+        Winding(outer.right() - 8, inner.top() + 6, inner.bottom() - 6);
+    }
+    // An open crucible whose rim is at `rim`, filled with the liquid.
+    void Crucible(const QRectF &liquid, qreal rim)
+    {
+        painter.setBrush(Metal);
+        painter.drawRect(liquid);
+        painter.setBrush(Qt::NoBrush);
+        const QRectF wall = liquid.adjusted(-3, 0, 3, 3);
+        painter.drawPolyline(QPolygonF({ { wall.left(), rim }, wall.bottomLeft(),
+            wall.bottomRight(), { wall.right(), rim } }));
+    }
+
+    QImage picture;
+    QPainter painter;
+
+private:
     // Heating windings drawn as a zigzag down a wall.
     void Winding(qreal x, qreal top, qreal bottom)
     {
@@ -67,10 +93,6 @@ public:
         painter.restore();
     }
 
-    QImage picture;
-    QPainter painter;
-
-private:
     void Head(QPointF tip, QPointF from)
     {
         const QLineF line(tip, from);
@@ -89,18 +111,8 @@ QImage BubblePressureApparatus(QSize size)
 {
     Sheet s(size, QSizeF(321, 281));
     QPainter &p = s.painter;
-    // Furnace with its windings.
-    p.setBrush(Ceramic);
-    p.drawRect(QRectF(150, 70, 160, 186));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(168, 84, 124, 158));
-    s.Winding(158, 90, 236);
-    s.Winding(300, 90, 236);
-    // Crucible with the liquid alloy.
-    p.setBrush(Metal);
-    p.drawRect(QRectF(190, 170, 70, 62));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({ { 186, 140 }, { 186, 236 }, { 264, 236 }, { 264, 140 } }));
+    s.Furnace(QRectF(150, 70, 160, 186));
+    s.Crucible(QRectF(190, 170, 70, 62), 140);
     // Capillary down to its tip in the liquid, with the bubble on it.
     p.drawLine(QPointF(222, 30), QPointF(222, 212));
     p.drawLine(QPointF(228, 30), QPointF(228, 212));
@@ -142,20 +154,12 @@ QImage Dilatometer(QSize size)
     p.drawRect(QRectF(84, 14, 88, 40));
     s.Text(96, 38, QStringLiteral("transducer"));
     p.drawLine(QPointF(128, 54), QPointF(128, 150));
-    // Furnace with its windings.
-    p.setBrush(Ceramic);
-    p.drawRect(QRectF(40, 90, 176, 220));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(58, 104, 140, 192));
-    s.Winding(48, 110, 290);
-    s.Winding(208, 110, 290);
-    // Crucible, liquid column and piston.
-    p.setBrush(Metal);
-    p.drawRect(QRectF(93, 166, 70, 104));
+    s.Furnace(QRectF(40, 90, 176, 220));
+    // Crucible, liquid column and the piston on it.
+    s.Crucible(QRectF(93, 166, 70, 104), 140);
     p.setBrush(QColor(0x70, 0x70, 0x70));
     p.drawRect(QRectF(95, 150, 66, 16));
     p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({ { 90, 140 }, { 90, 273 }, { 166, 273 }, { 166, 140 } }));
     s.Dimension(QPointF(93, 284), QPointF(163, 284));
     s.Text(124, 300, QStringLiteral("D"), true);
     s.Dimension(QPointF(178, 166), QPointF(178, 270));

@@ -4,6 +4,9 @@
 #include <QSize>
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 // The fixed content of the method and model-picture windows.
 namespace Sheets {
 
@@ -36,6 +39,11 @@ const ModelSheet &Kaptay();
 const ModelSheet &KozlovRomanovPetrov();
 const ModelSheet &MoelwynHughes();
 const ModelSheet &SeetharamanDuSichen();
+
+// The meaning of each symbol, a line each, as rich text: the symbols in italics in a column of
+// `symbolWidth` pixels, then `separator` and the meaning.
+QString Legend(std::initializer_list<std::pair<const char *, const char *>> symbols,
+    int symbolWidth, const QString &separator);
 
 // The sheet drawn as a picture of the given size.
 QImage Render(const ModelSheet &sheet, QSize size);

@@ -6,6 +6,7 @@
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
 #include "info/FigureNames.h"
+#include "info/InfoStyle.h"
 #include "info/uFig.h"
 #include "info/uFigers.h"
 #include "info/uSkany.h"
@@ -31,16 +32,6 @@ bool HasSubProperties()
     return Property() == Electrical || Property() == Mechanical;
 }
 
-QLabel *Caption(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    QFont f = label->font();
-    f.setBold(true);
-    label->setFont(f);
-    return label;
-}
-
 } // namespace
 
 TfmAutorFig::TfmAutorFig(QWidget *owner)
@@ -53,10 +44,12 @@ TfmAutorFig::TfmAutorFig(QWidget *owner)
     box->setObjectName(QStringLiteral("Panel1"));
     auto *grid = new QVBoxLayout(box);
     grid->setContentsMargins(16, 10, 16, 12);
-    Label1 = Caption(box, "Label1", QStringLiteral("Select Author"));
+    QFont bold = font();
+    bold.setBold(true);
+    Label1 = InfoStyle::Label(box, "Label1", QStringLiteral("Select Author"), bold);
     dblAuthor = new TDBLookupComboBox(box, QStringLiteral("dblAuthor"));
     dblAuthor->SetListSource(dmDataModule->dsAutor);
-    Label2 = Caption(box, "Label2", QStringLiteral("Select Properties"));
+    Label2 = InfoStyle::Label(box, "Label2", QStringLiteral("Select Properties"), bold);
     cbWlasciwosc = new QComboBox(box);
     cbWlasciwosc->setObjectName(QStringLiteral("cbWlasciwosc"));
     grid->addWidget(Label1);

@@ -13,9 +13,7 @@ TfmAutorTRef::TfmAutorTRef(QWidget *owner)
     : TForm(owner, QStringLiteral("fmAutorTRef"), QStringLiteral("Virelt 2"))
 {
     setFixedSize(462, 175);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = FlushColumn(this);
     QFont heading = font();
     heading.setBold(true);
     Panel1 = Label(this, "Panel1", QStringLiteral("REFERENCES"), heading);

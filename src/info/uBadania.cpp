@@ -20,9 +20,7 @@ TfmBadania::TfmBadania(QWidget *owner, const QString &name)
 {
     setFixedSize(ClientSize);
     Paint(this, clMoneyGreen);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = FlushColumn(this);
     Body = new QWidget(this);
     layout->addWidget(Body, 1);
     SpeedButton1 = Button(this, "SpeedButton1", QStringLiteral("OK"));
@@ -69,10 +67,8 @@ TMethodWindow::TMethodWindow(QWidget *owner, const QString &name, const Sheets::
 TModelWindow::TModelWindow(QWidget *owner, const QString &name, const Sheets::ModelSheet &sheet)
     : TfmBadania(owner, name)
 {
-    auto *layout = new QVBoxLayout(Body);
-    layout->setContentsMargins(0, 0, 0, 0);
     Image1 = Picture(Body, "Image1");
     Image1->setPixmap(QPixmap::fromImage(
         Sheets::Render(sheet, QSize(ClientSize.width(), ClientSize.height() - PanelHeight))));
-    layout->addWidget(Image1);
+    FlushColumn(Body)->addWidget(Image1);
 }

@@ -31,9 +31,7 @@ TfmDTA::TfmDTA(QWidget *owner)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     resize(700, 330);
     Paint(this, clNavy);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = FlushColumn(this);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

@@ -13,9 +13,7 @@ TfmDiagram::TfmDiagram(QWidget *owner)
     : TForm(owner, QStringLiteral("fmDiagram"), QStringLiteral("Virelt 2"))
 {
     resize(598, 625);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = FlushColumn(this);
     Image1 = Picture(this, "Image1");
     layout->addWidget(Image1, 1);
     ListBox1 = new QListWidget(this);

@@ -12,9 +12,7 @@ TfmReferences::TfmReferences(QWidget *owner)
     : TForm(owner, QStringLiteral("fmReferences"), QStringLiteral("References"))
 {
     resize(700, 206);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = FlushColumn(this);
     DBGrid1 = new TDBGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->SetColumns({
         { QStringLiteral("OZNACZENIE"), QStringLiteral("REFERENCES"), 74 },

@@ -23,9 +23,7 @@ TfmSkany::TfmSkany(QWidget *owner)
     : TForm(owner, QStringLiteral("fmSkany"), QStringLiteral("Virelt 2"))
 {
     resize(640, 480 + PanelHeight);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto *layout = FlushColumn(this);
     Image1 = Picture(this, "Image1");
     layout->addWidget(Image1, 1);
     sbExit = Button(this, "sbExit", QStringLiteral("Exit"));

@@ -20,14 +20,6 @@
 
 namespace {
 
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
 QByteArray Read(const QString &path)
 {
     QFile file(path);

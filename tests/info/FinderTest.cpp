@@ -23,14 +23,6 @@ namespace {
 const QString NotAvailable
     = QStringLiteral("This data isn\u2019t available in this version VIRELT database.");
 
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
 QSize Shown()
 {
     return fmSkany->Image1->pixmap().size();

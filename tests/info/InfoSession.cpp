@@ -49,3 +49,11 @@ QString InfoSession::WriteText(const QString &relative, const QByteArray &bytes)
         throw std::runtime_error("cannot write " + path.toStdString());
     return path;
 }
+
+QStringList Items(const QListWidget *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}

@@ -2,8 +2,10 @@
 
 #include "support/Fixture.h"
 
+#include <QListWidget>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // The program on a copy of the database, with a category chosen in the main window and a system
 // and property in the selection window, as the auxiliary windows find them.
@@ -21,3 +23,6 @@ public:
     // Writes bytes that are no picture there; returns the full path.
     QString WriteText(const QString &relative, const QByteArray &bytes) const;
 };
+
+// The texts a list box shows, in order.
+QStringList Items(const QListWidget *list);

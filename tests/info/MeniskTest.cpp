@@ -19,14 +19,6 @@
 
 namespace {
 
-QStringList Items(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
 // The pickers' states as a word: A author, K kind, F figure; upper case when enabled, then the
 // number of entries each lists.
 QString Pickers()

@@ -8,6 +8,7 @@
 #include "support/TestRegistry.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -48,6 +49,8 @@ private slots:
             QCOMPARE(w->lblTytul->text(), title);
             QCOMPARE(w->lblTytul->font().pixelSize(), 21);
             QVERIFY(w->Memo1->toPlainText().size() > 300);
+            w->show();
+            QCOMPARE(w->Memo1->verticalScrollBar()->maximum(), 0); // the whole text is in view
             OkCloses(w);
         }
         QVERIFY(!fmBadania1->Image1 && !fmBadania2->Image1);
