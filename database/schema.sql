@@ -117,10 +117,13 @@ CREATE TABLE DANE45 (
     Nr INTEGER NOT NULL
 );
 
+-- OZNACZENIE names the section in the eutectic picker. The picker's query selects every column
+-- of EUT and TAB_UKL, EUT first, so this column comes before the system's designation.
 CREATE TABLE EUT (
     ID_EUT INTEGER PRIMARY KEY,
     ID_TAB_UKL INTEGER NOT NULL,
-    ID_EUTEKTYKI INTEGER NOT NULL CHECK (ID_EUTEKTYKI <> 10)
+    ID_EUTEKTYKI INTEGER NOT NULL CHECK (ID_EUTEKTYKI <> 10),
+    OZNACZENIE TEXT
 );
 
 CREATE TABLE DANE_WLASNOSCI_LINIE (

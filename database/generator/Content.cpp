@@ -1,44 +1,70 @@
 #include "Content.h"
 
-// Categories and properties are fixed by the program: their ids and texts are compared.
-static void WriteCategories(DatabaseWriter &db)
+#include "ContentTable.h"
+#include "EquationTables.h"
+#include "Figures.h"
+#include "Meniscography.h"
+
+namespace {
+
+// Category and property ids and texts are compared by the program.
+void WriteLists(DatabaseWriter &db)
 {
-    const char *names[] = { "Pure metals", "Binary systems", "Ternary systems",
-                            "Quaternary systems", "Quinary systems" };
-    for (int i = 0; i < 5; ++i)
-        db.Insert("SELECT_SYSTEM", { i + 1, names[i] });
+    const QStringList categories = Catalogue::CategoryNames();
+    for (qsizetype i = 0; i < categories.size(); ++i)
+        db.Insert("SELECT_SYSTEM", { int(i + 1), categories[i] });
+    const QStringList properties = Catalogue::PropertyNames();
+    for (qsizetype i = 0; i < properties.size(); ++i)
+        db.Insert("WLASNOSCI", { int(i + 1), properties[i] });
 }
 
-static void WriteProperties(DatabaseWriter &db)
+void WriteSystems(DatabaseWriter &db, const Catalogue &catalogue)
 {
-    const char *names[] = { "Density",   "Surface tension",       "Molar volume",
-                            "Viscosity", "Electrical properties", "Mechanical properties" };
-    for (int i = 0; i < 6; ++i)
-        db.Insert("WLASNOSCI", { i + 1, names[i] });
-}
-
-static void WriteSystems(DatabaseWriter &db)
-{
-    struct System
-    {
-        int id;
-        int category;
-        const char *name;
-        const char *axis;
-    };
-    const System systems[] = {
-        { 1, 1, "Ag", "X" },          { 2, 1, "Sn", "X" },
-        { 3, 2, "Ag-Sn", "X Sn" },    { 4, 2, "Bi-Sn", "X Sn" },
-        { 5, 3, "Ag-Cu-Sn", "X Cu" }, { 6, 4, "Ag-Bi-Cu-Sn", "X Bi" },
-        { 7, 5, "Ag-Bi-Cu-Sb-Sn", "X Sb" },
-    };
-    for (const System &s : systems)
+    for (const SystemInfo &s : catalogue.Systems()) {
         db.Insert("TAB_UKL", { s.id, s.category, s.name, s.axis });
+        if (s.category != PureMetals)
+            continue;
+        const Element &e = catalogue.ElementOf(s.name);
+        db.Insert("PIERWIASTKI",
+            { s.id, e.atomicMass, e.meltingPoint, e.boilingPoint, e.structure, e.covalentRadius,
+                e.atomicRadius });
+    }
 }
 
-void WriteContent(DatabaseWriter &db)
+// The title says the row is demonstration data and how its numbers were obtained.
+void WritePublications(DatabaseWriter &db, const Catalogue &catalogue, const Equations &equations)
 {
-    WriteCategories(db);
-    WriteProperties(db);
-    WriteSystems(db);
+    for (const Publication &p : catalogue.Publications()) {
+        QString title = p.title;
+        const QStringList notes = equations.Notes(p.tag);
+        if (!notes.isEmpty())
+            title += QStringLiteral(". ") + notes.join(QStringLiteral("; "));
+        db.Insert(
+            "PUBLIKACJE", { p.id, p.tag, p.authors, title, p.volume, p.pages, p.year, p.journal });
+    }
+}
+
+void WriteDta(DatabaseWriter &db, const QString &sourceFolder)
+{
+    const ContentTable dta(sourceFolder, QStringLiteral("dta.tsv"));
+    for (qsizetype r = 0; r < dta.Count(); ++r) {
+        QVariantList values { dta.Text(r, 0) };
+        for (int column = 1; column <= 12; ++column)
+            values.append(dta.NumberOrNull(r, column));
+        db.Insert("DTA", values);
+    }
+}
+
+} // namespace
+
+void WriteContent(DatabaseWriter &db, const QString &sourceFolder, const Catalogue &catalogue,
+    const Equations &equations)
+{
+    WriteLists(db);
+    WriteSystems(db, catalogue);
+    WritePublications(db, catalogue, equations);
+    WriteEquationTables(db, catalogue, equations);
+    WriteFigureTable(db, catalogue);
+    WriteMeniscographyTables(db, catalogue, equations);
+    WriteDta(db, sourceFolder);
 }

@@ -69,6 +69,11 @@ void TfmWykres::ConnectHandlers()
     OnEvent(chbSelectT2, &QCheckBox::toggled, this, &TfmWykres::chbSelectT2Click);
     OnEvent(dbgTemp1, &QTableView::clicked, this, &TfmWykres::dbgTemp1CellClick);
     OnEvent(dbgTemp2, &QTableView::clicked, this, &TfmWykres::dbgTemp2CellClick);
+    OnEvent(sbPrint, &QToolButton::clicked, this, &TfmWykres::sbPrintClick);
+    OnEvent(Equations1, &QAction::triggered, this, &TfmWykres::Equations1Click);
+    OnEvent(Calculatedvalue1, &QAction::triggered, this, &TfmWykres::Calculatedvalue1Click);
+    OnEvent(Modelofviscosity1, &QAction::triggered, this, &TfmWykres::Modelofviscosity1Click);
+    OnEvent(SaveGraph, &QAction::triggered, this, &TfmWykres::SaveGraphClick);
 }
 
 TChartSeries *TfmWykres::GetCurrentSeries() const

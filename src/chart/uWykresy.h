@@ -218,6 +218,16 @@ public:
     void chbSelectT2Click();
     void dbgTemp1CellClick();
     void dbgTemp2CellClick();
+    void Equations1Click();
+    void Calculatedvalue1Click();
+    void Modelofviscosity1Click();
+    void SaveGraphClick();
+    void sbPrintClick();
+
+    // A number text as the saved files write it: trimmed, every "," turned into ".".
+    static QString CommaToDot(const QString &text);
+    // The reference line of the publication shown in the reference list.
+    QString ReferenceLine() const;
 
     // The colour and point style of a temperature slot's isotherm.
     static TColor SlotColor(int slot);
@@ -244,6 +254,10 @@ private:
     void AddIsothermSeries();
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
+    QStringList HeaderBlock(bool endsWithOf) const;
+    QString ReferenceTag() const;
+    QStringList IsothermBlock(int slot) const;
+    QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);
     // The temperature tabs share their routines; `tab` is 1 or 2.
     void ShowTemperatureTab(int tab);

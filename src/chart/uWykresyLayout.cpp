@@ -352,6 +352,9 @@ void TfmWykres::BuildLayout()
     Calculatedvalue1 = item("Calculatedvalue1", QStringLiteral("Calculated value"));
     Modelofviscosity1 = item("Modelofviscosity1", QStringLiteral("Viscosity model"));
     SaveGraph = item("SaveGraph", QStringLiteral("Save graph"));
+    // Show and the viscosity models enable the data items once there is something to save.
+    for (QAction *a : { Equations1, Calculatedvalue1, Modelofviscosity1 })
+        a->setEnabled(false);
     MainMenu1.file->insertMenu(MainMenu1.AcessDatabase1, save);
     Adddata1 = new QAction(QStringLiteral("&Add data"), MainMenu1.bar);
     Adddata1->setObjectName(QStringLiteral("Adddata1"));

@@ -1,5 +1,6 @@
 // Show: the equations of the chosen publication, or its values at up to four temperatures
 // with their point series and end-point lines.
+#include "chart/GridWalk.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
@@ -319,32 +320,18 @@ void TfmWykres::CalcViscosity(int slot)
         dm->OpenRownania(1);
 
     TDBGrid *grid = K >= 3 ? dbgDane45 : dbgRownania;
-    TDataSet *rows = K >= 3 ? static_cast<TDataSet *>(dm->qrDane45)
-                            : static_cast<TDataSet *>(dm->qrRownania);
     std::vector<TdmDataModule::ViscosityRow> values;
-    rows->DisableControls();
-    try {
-        grid->ClearSelectedRows();
-        rows->First();
-        while (!rows->Eof()) {
-            grid->SelectRow(rows->RecNo(), true);
-            const double B = rows->FieldByName(QStringLiteral("B")).AsFloat();
-            const double X = rows->FieldByName(QStringLiteral("X")).AsFloat();
-            const double A = rows->FieldByName(QStringLiteral("A")).AsFloat();
-            const double visco = double(A * CheckedExp(B / (T * GasConstant)));
-            values.push_back({ K >= 3 ? rows->FieldByName(QStringLiteral("UKLAD")).AsString()
-                                      : QString(),
-                               X, visco });
-            rows->Next();
-        }
-    } catch (...) {
-        rows->EnableControls();
-        throw;
-    }
-    rows->EnableControls();
+    WalkGridRows(grid, [&](TDataSet *rows) {
+        const double B = rows->FieldByName(QStringLiteral("B")).AsFloat();
+        const double X = rows->FieldByName(QStringLiteral("X")).AsFloat();
+        const double A = rows->FieldByName(QStringLiteral("A")).AsFloat();
+        const double visco = double(A * CheckedExp(B / (T * GasConstant)));
+        values.push_back(
+            { K >= 3 ? rows->FieldByName(QStringLiteral("UKLAD")).AsString() : QString(), X,
+              visco });
+    });
     dm->ReplaceViscosityRows(slot, values);
     dm->OpenExp(slot);
     if (K >= 3)
         dbgWynikiT(slot)->SetDataSource(Source(dm->SlotQuery(Family::Exp, slot)));
-    grid->ClearSelectedRows();
 }

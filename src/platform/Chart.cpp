@@ -150,8 +150,8 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     c->setLocale(QLocale(QLocale::German));
     c->addAxis(m_bottom, Qt::AlignBottom);
     c->addAxis(m_left, Qt::AlignLeft);
-    m_bottom->setLabelFormat(QStringLiteral("%g"));
-    m_left->setLabelFormat(QStringLiteral("%g"));
+    m_bottom->setLabelFormat(QStringLiteral("%.4g"));
+    m_left->setLabelFormat(QStringLiteral("%.4g"));
     m_left->setMinorTickCount(4);
     c->legend()->setAlignment(Qt::AlignRight);
     // Qt draws an axis only while a series is attached to it; an empty chart still shows its

@@ -106,7 +106,9 @@ private slots:
         QCOMPARE(fmSelect->Label2->text(), QStringLiteral("SELECT PROPERTIES"));
         QCOMPARE(fmSelect->dblSelect->Text(), QString());
         QCOMPARE(fmSelect->dblWlasnosci->Text(), QString());
-        QCOMPARE(fmSelect->dblSelect->count(), 2);
+        QCOMPARE(fmSelect->dblSelect->count(), dmDataModule->qrTabUkl->RecordCount());
+        QVERIFY(fmSelect->dblSelect->findText(QStringLiteral("Ag-Sn")) >= 0);
+        QVERIFY(fmSelect->dblSelect->findText(QStringLiteral("Ag-Cu-Sn")) < 0);
         QCOMPARE(Modes(), QStringLiteral("Xtbi-"));
         QCOMPARE(fmSelect->chbButler->text(), QStringLiteral("Model"));
         QVERIFY(!NextOn());
@@ -304,8 +306,8 @@ private slots:
 
     void showFillsTheMetalGridAndBackEmptiesIt()
     {
-        Sql(QStringLiteral("INSERT INTO PIERWIASTKI VALUES (2, 118.71, 505.08, 2875, "
-                           "'tetragonal', 0.139, 0.145)"));
+        Sql(QStringLiteral("INSERT OR REPLACE INTO PIERWIASTKI SELECT ID_TAB_UKL, 118.71, 505.08, "
+                           "2875, 'tetragonal', 0.139, 0.145 FROM TAB_UKL WHERE OZNACZENIE = 'Sn'"));
         Open(QStringLiteral("Pure metals"));
         Choose(QStringLiteral("Sn"), {});
         fmSelect->SpeedButton5->click();
@@ -343,6 +345,7 @@ private slots:
     void aMissingDiagramIsNotAvailable()
     {
         WriteReferences("[Bi-Sn] x|\n");
+        QFile::remove(DiagramFolder() + QStringLiteral("/Binary systems/Bi-Sn.jpg"));
         Open(QStringLiteral("Binary systems"));
         Choose(QStringLiteral("Bi-Sn"), {});
         fmSelect->sbPhaseDiagram->click();
@@ -353,6 +356,7 @@ private slots:
     void missingReferencesRaiseAnErrorAndTheDiagramIsNotShown()
     {
         WriteDiagram(QStringLiteral("Binary systems"), QStringLiteral("Bi-Sn"));
+        QFile::remove(DiagramFolder() + QStringLiteral("/References.txt"));
         Open(QStringLiteral("Binary systems"));
         Choose(QStringLiteral("Bi-Sn"), {});
         fmSelect->sbPhaseDiagram->click();
@@ -371,12 +375,12 @@ private slots:
         QCOMPARE(p->modal().shownForms, QStringList({ "fmAutorFig" }));
         QVERIFY(dmDataModule->qrAutor->Active());
         fmSelect->chbButler->click();
-        fmSelect->SpeedButton6->click();
-        QCOMPARE(p->modal().shownForms.size(), 1);
+        fmSelect->SpeedButton6->click(); // the model's figure, named by the system, shows at once
+        QCOMPARE(p->modal().shownForms, QStringList({ "fmAutorFig", "fmSkany" }));
         Choose({}, QStringLiteral("Surface tension"));
         QVERIFY(fmSelect->chbButler->isChecked()); // the model stays, the property changed
         fmSelect->SpeedButton6->click();
-        QCOMPARE(p->modal().shownForms, QStringList({ "fmAutorFig", "fmAutorFig" }));
+        QCOMPARE(p->modal().shownForms, QStringList({ "fmAutorFig", "fmSkany", "fmAutorFig" }));
         QVERIFY(fmAutorFig);
     }
 

@@ -57,17 +57,16 @@ using Row = std::map<int, double>;
 
 } // namespace
 
-class ChartBuildersTest : public QObject
+class ChartBuildersTest : public ChartTestCase
 {
     Q_OBJECT
-private:
-    std::unique_ptr<ProgramFixture> p;
-    std::unique_ptr<ChartSession> s;
+protected:
+    void AddRows(const QString &databaseFolder) override { AddTemperatureData(databaseFolder); }
 
+private:
     TfmWykres *OpenTemperatureTab(int tab)
     {
-        s = std::make_unique<ChartSession>("Binary systems", "Tb-Ta", "Density", true);
-        TfmWykres *w = s->window;
+        TfmWykres *w = Open("Binary systems", "Tb-Ta", "Density", true);
         if (!ChooseText(w->dblAutorTemp(tab), "[9999Tst]"))
             throw std::runtime_error("no publication");
         (tab == 1 ? w->sbShowT1 : w->sbShowT2)->click();
@@ -75,18 +74,6 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-        AddTemperatureData(p->folder.DatabasePath());
-    }
-    void cleanup()
-    {
-        s.reset();
-        p.reset();
-    }
-
     void paletteWrapsAroundItsTwentyColours()
     {
         QCOMPARE(BuilderColor(0), clRed);

@@ -25,35 +25,16 @@ QList<QPointF> Points(TChartSeries *series)
 
 } // namespace
 
-class ShowTest : public QObject
+class ShowTest : public ChartTestCase
 {
     Q_OBJECT
 private:
-    std::unique_ptr<ProgramFixture> p;
-    std::unique_ptr<ChartSession> s;
-
-    TfmWykres *Open(const QString &category, const QString &system, const QString &property)
-    {
-        s = std::make_unique<ChartSession>(category, system, property);
-        return s->window;
-    }
     static void Pick(TfmWykres *w, const QString &tag)
     {
         QVERIFY(ChooseText(w->dblAutor, tag));
     }
 
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-    }
-    void cleanup()
-    {
-        s.reset();
-        p.reset();
-    }
-
     void equationsOfThePublication()
     {
         TfmWykres *w = Open("Binary systems", "Tb-Ta", "Density");

@@ -55,19 +55,13 @@ void CheckLine(const TChartSeries *series, const Line &expected)
 
 } // namespace
 
-class TempTabsTest : public QObject
+class TempTabsTest : public ChartTestCase
 {
     Q_OBJECT
+protected:
+    void AddRows(const QString &databaseFolder) override { AddTemperatureData(databaseFolder); }
+
 private:
-    std::unique_ptr<ProgramFixture> p;
-    std::unique_ptr<ChartSession> s;
-
-    TfmWykres *Open(const QString &category, const QString &system, const QString &property)
-    {
-        s = std::make_unique<ChartSession>(category, system, property, true);
-        return s->window;
-    }
-
     // Shows a publication on a tab; a section is chosen by its index in the eutectic picker.
     void ShowTab(TfmWykres *w, int tab, const QString &tag, int section = 0)
     {
@@ -82,24 +76,12 @@ private:
     TfmWykres *Show(const QString &category, const QString &system, const QString &property,
         const QString &tag, int section = 0)
     {
-        TfmWykres *w = Open(category, system, property);
+        TfmWykres *w = Open(category, system, property, true);
         ShowTab(w, 1, tag, section);
         return w;
     }
 
 private slots:
-    void init()
-    {
-        p = std::make_unique<ProgramFixture>();
-        AddTestSystems(p->folder.DatabasePath());
-        AddTemperatureData(p->folder.DatabasePath());
-    }
-    void cleanup()
-    {
-        s.reset();
-        p.reset();
-    }
-
     void showListsTheCompositionsOfThePublication()
     {
         TfmWykres *w = Show("Binary systems", "Tb-Ta", "Density", "[9999Tst]");
@@ -133,7 +115,7 @@ private slots:
         CheckLine(w->DBChart1->Series(1),
             { "[9999Tst]   X=0,5", clGreen, { { 500, 8.5 }, { 900, 8.1 } } });
         QCOMPARE(w->GetPointSeriesNo(), 2);
-        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("102,104"));
+        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("9102,9104"));
 
         // Lines already drawn are passed over; only the new one is drawn, under its own X.
         Select(w->dbgTemp1, { 0, 2, 4 });
@@ -160,7 +142,7 @@ private slots:
         w->sbGraphT1->click();
         QCOMPARE(p->dialogs().Texts("ShowMessage"), QStringList({ NotAvailable, NotAvailable }));
         QCOMPARE(Titles(w->DBChart1), QStringList({ "[9999Tst]   X=0,5" }));
-        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("104"));
+        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("9104"));
 
         p->dialogs().Clear();
         ShowTab(w, 2, "[9997Lin]");
@@ -176,7 +158,7 @@ private slots:
             Qt::DashDotDotLine);
         QCOMPARE(w->GetPunktTemp2No(), 2);
         QCOMPARE(w->GetPointSeriesNo(), 1);
-        QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("112,114"));
+        QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("9112,9114"));
 
         // The second tab has no measured points: a current row without a line stops Graph.
         p->dialogs().Clear();
@@ -218,7 +200,7 @@ private slots:
             { "[9999Tst]   X=0,05", clGreen, { { 500, 5.5 }, { 900, 5.1 } } });
         QCOMPARE(dynamic_cast<TLineSeries *>(w->DBChart1->Series(4))->LinePenStyle(),
             Qt::DashDotDotLine);
-        QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("126,128"));
+        QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("9126,9128"));
     }
 
     void viscosityWithoutLinesDrawsTheMeasuredPoints()
@@ -281,7 +263,6 @@ private slots:
         w->sbGraphT1->click();
         QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
-        s.reset();
 
         // A publication without measured points.
         p->dialogs().Clear();

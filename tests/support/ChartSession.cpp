@@ -37,8 +37,8 @@ void AddTestSystems(const QString &databaseFolder)
         "INSERT INTO PUBLIKACJE VALUES (9901, '[9999Tst]', 'Test authors', 'Test title', '1', "
         "'1-2', 1999, 'Test journal')",
         "INSERT INTO PUBLIKACJE VALUES (9902, '[9998Emp]', NULL, NULL, NULL, NULL, 1998, NULL)",
-        "INSERT INTO EUT VALUES (9901, 902, 1)",
-        "INSERT INTO EUT VALUES (9902, 902, 2)",
+        "INSERT INTO EUT (ID_EUT, ID_TAB_UKL, ID_EUTEKTYKI, OZNACZENIE) VALUES "
+        "(9901, 902, 1, 'Section 1'), (9902, 902, 2, 'Section 2')",
     };
     for (int property : { 1, 2, 3, 4 })
         for (int system : { 901, 902 })
@@ -82,25 +82,25 @@ void AddTemperatureData(const QString &databaseFolder)
         "(1, 901, 9903, 0.6, 13, -0.002), (4, 901, 9903, 0.5, 0.5, 10000)",
         "INSERT INTO DANE_WLASNOSCI_T (ID_DANE_WLA_T, ID_WLASCIWOSCI, ID_TAB_UKL, "
         "ID_PUBLIKACJI, X, T, A, B, Nr, Nr2) VALUES "
-        "(101, 1, 901, 9901, 0, 500, 10, -0.001, NULL, NULL), "
-        "(102, 1, 901, 9901, 0, 900, 10, -0.001, NULL, NULL), "
-        "(103, 1, 901, 9901, 0.5, 500, 9, -0.001, NULL, NULL), "
-        "(104, 1, 901, 9901, 0.5, 900, 9, -0.001, NULL, NULL), "
-        "(105, 1, 901, 9901, 1, 500, 8, -0.001, NULL, NULL), "
-        "(106, 1, 901, 9901, 1, 900, 8, -0.001, NULL, NULL), "
-        "(107, 1, 901, 9901, 0.75, 500, 8.25, -0.001, NULL, NULL), "
-        "(111, 1, 901, 9903, 0.2, 600, 11, -0.002, NULL, NULL), "
-        "(112, 1, 901, 9903, 0.2, 1000, 11, -0.002, NULL, NULL), "
-        "(113, 1, 901, 9903, 0.4, 600, 12, -0.002, NULL, NULL), "
-        "(114, 1, 901, 9903, 0.4, 1000, 12, -0.002, NULL, NULL), "
-        "(121, 1, 902, 9901, 0, 500, 7, -0.001, 1, 1), "
-        "(122, 1, 902, 9901, 0, 900, 7, -0.001, 1, 1), "
-        "(123, 1, 902, 9901, 0.05, 500, 7.5, -0.001, 1, 1), "
-        "(124, 1, 902, 9901, 0.05, 900, 7.5, -0.001, 1, 1), "
-        "(125, 1, 902, 9901, 0.1, 500, 8, -0.001, 10, 1), "
-        "(126, 1, 902, 9901, 0.1, 900, 8, -0.001, 10, 1), "
-        "(127, 1, 902, 9901, 0.05, 500, 6, -0.001, 2, 1), "
-        "(128, 1, 902, 9901, 0.05, 900, 6, -0.001, 2, 1)",
+        "(9101, 1, 901, 9901, 0, 500, 10, -0.001, NULL, NULL), "
+        "(9102, 1, 901, 9901, 0, 900, 10, -0.001, NULL, NULL), "
+        "(9103, 1, 901, 9901, 0.5, 500, 9, -0.001, NULL, NULL), "
+        "(9104, 1, 901, 9901, 0.5, 900, 9, -0.001, NULL, NULL), "
+        "(9105, 1, 901, 9901, 1, 500, 8, -0.001, NULL, NULL), "
+        "(9106, 1, 901, 9901, 1, 900, 8, -0.001, NULL, NULL), "
+        "(9107, 1, 901, 9901, 0.75, 500, 8.25, -0.001, NULL, NULL), "
+        "(9111, 1, 901, 9903, 0.2, 600, 11, -0.002, NULL, NULL), "
+        "(9112, 1, 901, 9903, 0.2, 1000, 11, -0.002, NULL, NULL), "
+        "(9113, 1, 901, 9903, 0.4, 600, 12, -0.002, NULL, NULL), "
+        "(9114, 1, 901, 9903, 0.4, 1000, 12, -0.002, NULL, NULL), "
+        "(9121, 1, 902, 9901, 0, 500, 7, -0.001, 1, 1), "
+        "(9122, 1, 902, 9901, 0, 900, 7, -0.001, 1, 1), "
+        "(9123, 1, 902, 9901, 0.05, 500, 7.5, -0.001, 1, 1), "
+        "(9124, 1, 902, 9901, 0.05, 900, 7.5, -0.001, 1, 1), "
+        "(9125, 1, 902, 9901, 0.1, 500, 8, -0.001, 10, 1), "
+        "(9126, 1, 902, 9901, 0.1, 900, 8, -0.001, 10, 1), "
+        "(9127, 1, 902, 9901, 0.05, 500, 6, -0.001, 2, 1), "
+        "(9128, 1, 902, 9901, 0.05, 900, 6, -0.001, 2, 1)",
         "INSERT INTO PUNKTY_D VALUES (901, 4, 9901, 0, 600, 2.0, NULL, NULL), "
         "(901, 4, 9901, 0, 700, 1.8, NULL, NULL), (901, 4, 9901, 0.5, 600, 2.5, NULL, NULL), "
         "(901, 4, 9901, 0.5, 700, 2.2, NULL, NULL), (901, 4, 9901, 0.5, 800, NULL, NULL, NULL), "
@@ -131,4 +131,28 @@ ChartSession::ChartSession(const QString &category, const QString &system,
 ChartSession::~ChartSession()
 {
     delete fmWykres.data();
+}
+
+void ChartTestCase::init()
+{
+    p = std::make_unique<ProgramFixture>();
+    AddTestSystems(p->folder.DatabasePath());
+    AddRows(p->folder.DatabasePath());
+}
+
+void ChartTestCase::cleanup()
+{
+    s.reset();
+    p.reset();
+}
+
+TfmWykres *ChartTestCase::Open(const QString &category, const QString &system,
+                               const QString &property, bool temperatureDependence,
+                               const QString &tag)
+{
+    s.reset();
+    s = std::make_unique<ChartSession>(category, system, property, temperatureDependence);
+    if (!tag.isEmpty() && !ChooseText(s->window->dblAutor, tag))
+        throw std::runtime_error("no publication " + tag.toStdString());
+    return s->window;
 }

@@ -2,8 +2,11 @@
 
 #include "support/Fixture.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class TfmWykres;
 
@@ -35,4 +38,24 @@ public:
                  bool temperatureDependence = false);
     ~ChartSession();
     TfmWykres *window;
+};
+
+// Base of the chart-window tests: a fresh program with the test systems for every test, and at
+// most one chart window open at a time.
+class ChartTestCase : public QObject
+{
+    Q_OBJECT
+protected:
+    std::unique_ptr<ProgramFixture> p;
+    std::unique_ptr<ChartSession> s;
+
+    // Opens the chart window; a non-empty tag is picked in the isotherm publication picker.
+    TfmWykres *Open(const QString &category, const QString &system, const QString &property,
+                    bool temperatureDependence = false, const QString &tag = {});
+    // Rows a test class adds to the database copy before each of its tests.
+    virtual void AddRows(const QString &databaseFolder) { Q_UNUSED(databaseFolder) }
+
+private slots:
+    void init();
+    void cleanup();
 };

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Catalogue.h"
+#include "DatabaseWriter.h"
+#include "Equations.h"
+#include "Sources.h"
+
+#include <QString>
+
+// The figures under Fig/<category>/<system>/, named by the program's figure codes, and the FIG
+// rows that name the sections of ternary and higher figures.
+void WriteFigureTable(DatabaseWriter &db, const Catalogue &catalogue);
+void WriteFigureFiles(const QString &databaseFolder, const Catalogue &catalogue,
+    const Equations &equations, const Sources &sources);
+
+// The figure files that the data set holds, relative to the database folder.
+QStringList FigureFiles(const Catalogue &catalogue);

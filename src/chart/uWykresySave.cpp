@@ -1,0 +1,225 @@
+// Saving the equations, the calculated values and the viscosity-model points as text files,
+// the chart as a bitmap, and printing the chart.
+#include "chart/uWykresy.h"
+
+#include "chart/GridWalk.h"
+
+#include "app/Main.h"
+#include "app/uSelect.h"
+#include "data/Worker.h"
+#include "data/uDataModule.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/Printer.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+const QString Tab = QStringLiteral("\t");
+
+QString Blanks(int n)
+{
+    return QString(n, u' ');
+}
+
+QString Hyphens()
+{
+    return QString(63, u'-');
+}
+
+TDataSet *DataSetOf(const TDBGrid *grid)
+{
+    return grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+}
+
+// A number as the files write it: the general format with "." as the decimal point.
+QString Number(TDataSet *rows, const QString &field)
+{
+    return TfmWykres::CommaToDot(Numbers::FloatToStr(rows->FieldByName(field).AsFloat()));
+}
+
+QString Text(TDataSet *rows, const QString &field)
+{
+    const QVariant v = rows->FieldByName(field).Value();
+    if (v.isNull())
+        throw EConvertError(QStringLiteral("Could not convert variant of type (Null) into type "
+                                           "(String)"));
+    return v.toString();
+}
+
+} // namespace
+
+QString TfmWykres::CommaToDot(const QString &text)
+{
+    QString result = Numbers::Trim(text);
+    result.replace(u',', u'.');
+    return result;
+}
+
+QStringList TfmWykres::HeaderBlock(bool endsWithOf) const
+{
+    return { Hyphens(),
+             fmStart->Label5->text(),
+             fmStart->Label2->text() + u' ',
+             fmStart->Label6->text(),
+             fmStart->Label1->text() + (endsWithOf ? QStringLiteral(" of") : QString()),
+             fmStart->Label3->text(),
+             Hyphens(),
+             QString() };
+}
+
+// The reference line of the publication shown: every piece from the same row (the current
+// row of the reference list), Null pieces left out.
+QString TfmWykres::ReferenceTag() const
+{
+    TDataSet *rows = DataSetOf(dbgPublikacje);
+    const QVariant tag = rows ? rows->FieldByName(QStringLiteral("OZNACZENIE")).Value() : QVariant();
+    return tag.isNull() ? QString() : tag.toString() + Blanks(2);
+}
+
+QString TfmWykres::ReferenceLine() const
+{
+    TDataSet *rows = DataSetOf(dbgPublikacje);
+    if (!rows)
+        return {};
+    if (rows->RecNo() >= 0)
+        dbgPublikacje->SelectRow(rows->RecNo(), false);
+    auto piece = [rows](const char *field, const QString &before, const QString &after) {
+        const QVariant v = rows->FieldByName(QLatin1String(field)).Value();
+        return v.isNull() ? QString() : before + v.toString() + after;
+    };
+    const QVariant year = rows->FieldByName(QStringLiteral("ROK")).Value();
+    return ReferenceTag() + piece("NAZWISKA", {}, QStringLiteral(", "))
+        + piece("TYTUL", {}, QStringLiteral(", ")) + piece("CZASOPISMO", {}, QStringLiteral(", "))
+        + piece("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
+        + (year.isNull() ? QString() : QStringLiteral("(%1)").arg(VarAsInteger(year)))
+        + piece("STRONY", QStringLiteral(" pp."), {});
+}
+
+QString TfmWykres::SavePath(const QString &name) const
+{
+    return Paths::Join(fmStart->GetSaveDir(), name);
+}
+
+void TfmWykres::Equations1Click()
+{
+    const int K = Category();
+    const QString P = fmSelect->dblWlasnosci->Text();
+    const QString S = fmSelect->dblSelect->Text();
+    const QString XP = dmDataModule->qrX->FieldByName(QStringLiteral("XP")).AsString();
+    TDBGrid *grid = K < 3 ? dbgRownania : dbgDane45;
+    if (!grid->DataSource()) {
+        Dialogs().ShowMessage(QStringLiteral("Click \"Show calculated value\" and \"Show\". Next "
+                                             "click in menu \"Save data Equations\""));
+        return;
+    }
+    const bool viscosity = P == QLatin1String("Viscosity");
+    QStringList lines = HeaderBlock(K < 3);
+    lines << ReferenceTag() << P + QStringLiteral(" of ") + S + QStringLiteral(" system")
+          << QString() << QStringLiteral("References") << ReferenceLine() << QString();
+    const QString head = XP + Blanks(1) + Tab + Tab + QStringLiteral("A") + Blanks(5) + Tab + Tab;
+    if (K < 3)
+        lines << head + (viscosity ? Blanks(8) + QStringLiteral("E") + Blanks(5)
+                                   : Blanks(1) + QStringLiteral("B") + Blanks(7));
+    else
+        lines << head
+                + (viscosity ? Blanks(1) + Tab + QStringLiteral("E") + Blanks(7) + Tab + Tab
+                                   + Blanks(1)
+                             : QStringLiteral("B") + Blanks(7) + Tab)
+                + QStringLiteral("SYSTEM") + Blanks(7);
+    lines << QString();
+    WalkGridRows(grid, [&](TDataSet *rows) {
+        QString line = Number(rows, QStringLiteral("X")) + Tab + Tab
+            + Number(rows, QStringLiteral("A")) + Tab + Tab + Number(rows, QStringLiteral("B"));
+        if (K >= 3)
+            line += Tab + Tab + u'|' + Text(rows, QStringLiteral("UKLAD"));
+        lines << line;
+    });
+    MemoRownania->setPlainText(lines.join(u'\n'));
+    TextFile::Write(SavePath(dblAutor->Text() + u'_' + P + QStringLiteral(".txt")), lines);
+}
+
+QStringList TfmWykres::IsothermBlock(int slot) const
+{
+    const int K = Category();
+    const QString P = fmSelect->dblWlasnosci->Text();
+    const QString XP = dmDataModule->qrX->FieldByName(QStringLiteral("XP")).AsString();
+    const QString value = P == QLatin1String("Viscosity") ? QStringLiteral("Visco")
+        : P == QLatin1String("Molar volume")               ? QStringLiteral("VT%1").arg(slot)
+                                                           : QStringLiteral("DensityT%1").arg(slot);
+    QStringList lines{ QStringLiteral("T=") + edT(slot)->text() + u'K', QString() };
+    QString head = XP + Tab + Tab + DBChart1->LeftAxisTitle() + Blanks(5);
+    if (K >= 3)
+        head += Tab + Tab + QStringLiteral("SYSTEM") + Blanks(7);
+    lines << head << QString();
+    WalkGridRows(K < 3 ? dbgT(slot) : dbgWynikiT(slot), [&](TDataSet *rows) {
+        QString line = Number(rows, QStringLiteral("X")) + Tab + Tab + Number(rows, value);
+        if (K < 3) {
+            line += Tab + Tab;
+        } else {
+            const QString system = rows->FindField(QStringLiteral("SYSTEM"))
+                ? QStringLiteral("SYSTEM")
+                : QStringLiteral("UKLAD");
+            line += Tab + Tab + Tab + u'|' + Text(rows, system) + QStringLiteral(" + ") + XP;
+        }
+        lines << line;
+    });
+    lines << QString();
+    return lines;
+}
+
+void TfmWykres::Calculatedvalue1Click()
+{
+    const QString P = fmSelect->dblWlasnosci->Text();
+    const QString S = fmSelect->dblSelect->Text();
+    QStringList lines = HeaderBlock(false);
+    lines << ReferenceTag()
+          << fmStart->GetSaveDir() + u'/' + P + QStringLiteral(" of ") + S
+            + QStringLiteral(" system")
+          << QString() << QStringLiteral("References") << ReferenceLine() << QString();
+    // Temperatures whose approximation is already drawn are left out.
+    for (int slot = 1; slot <= 4; ++slot)
+        if (!edT(slot)->text().isEmpty() && GetApproxPending(slot))
+            lines << IsothermBlock(slot);
+    MemoRownania->setPlainText(lines.join(u'\n'));
+    TextFile::Write(SavePath(dblAutor->Text() + QStringLiteral("_Isotherms of ") + P
+                             + QStringLiteral(".txt")),
+                    lines);
+}
+
+void TfmWykres::Modelofviscosity1Click()
+{
+    QStringList lines = HeaderBlock(false);
+    const QString points = MemoViscoModel->toPlainText();
+    if (!points.isEmpty())
+        lines << points.split(u'\n');
+    MemoRownania->setPlainText(lines.join(u'\n'));
+    TextFile::Write(SavePath(fmSelect->dblSelect->Text() + QStringLiteral("_Viscosity Model.txt")),
+                    lines);
+    MemoViscoModel->clear();
+}
+
+void TfmWykres::SaveGraphClick()
+{
+    const QString S = fmSelect->dblSelect->Text();
+    const QString path =
+        SavePath(fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ") + S + QStringLiteral(".bmp"));
+    DBChart1->SetTitle(QStringLiteral("Data from VIRELT 2. System: ") + S);
+    const bool saved = DBChart1->SaveToBitmapFile(path);
+    DBChart1->SetTitle(S);
+    if (!saved)
+        throw EInOutError(QStringLiteral("Cannot create file \"%1\".").arg(path));
+}
+
+void TfmWykres::sbPrintClick()
+{
+    DBChart1->SetLegendColor(clWindow);
+    const QString pdf = SavePath(fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ")
+                                 + fmSelect->dblSelect->Text() + QStringLiteral(".pdf"));
+    const Printer::Result printed = Printer::PrintPicture(DBChart1->ToImage(), true, 5, pdf);
+    DBChart1->SetLegendColor(clBtnFace);
+    if (printed.toPdf)
+        MessageDlg(QStringLiteral("No printer is set up; the chart was printed to %1").arg(pdf),
+                   mtInformation, mbOKOnly);
+}
