@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<TColor, 20> Palette {
@@ -212,7 +214,6 @@ TPointRec TDBChartFromQuery::ReadPoint()
     if (!y.isNull())
         point.Set(1, VarAsFloat(y));
     FQuery->Next();
-    ++FIndex;
     FEof = FQuery->Eof();
     return point;
 }

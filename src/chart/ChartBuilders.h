@@ -68,7 +68,6 @@ public:
     void DrawTemperatureLines(TDBGrid *grid);
 
 protected:
-    int FIndex = 0;
     bool FEof = false;
     TDBChart *FChart;
     TPointList FPoints;
@@ -89,6 +88,7 @@ private:
     bool IsNumberChar(QChar c) const { return FNumberChars.contains(c); }
 
     QStringList FLines;
+    int FIndex = 0;
     QChar FFieldSep;
     QChar FDecimalSep;
     QString FNumberChars;

@@ -45,12 +45,17 @@ struct Line
     QList<QPointF> points;
 };
 
-void CheckLine(const TChartSeries *series, const Line &expected)
+// The chart's series from `first` on are these lines.
+void CheckLines(const TDBChart *chart, int first, const std::vector<Line> &lines)
 {
-    QVERIFY(dynamic_cast<const TLineSeries *>(series));
-    QCOMPARE(series->Title(), expected.title);
-    QCOMPARE(series->SeriesColor(), expected.colour);
-    QCOMPARE(Points(series), expected.points);
+    QCOMPARE(chart->SeriesCount(), first + int(lines.size()));
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const TChartSeries *series = chart->Series(first + i);
+        QVERIFY(dynamic_cast<const TLineSeries *>(series));
+        QCOMPARE(series->Title(), lines[i].title);
+        QCOMPARE(series->SeriesColor(), lines[i].colour);
+        QCOMPARE(Points(series), lines[i].points);
+    }
 }
 
 } // namespace
@@ -109,20 +114,17 @@ private slots:
         Select(w->dbgTemp1, { 0, 2 });
         w->sbGraphT1->click();
         QVERIFY(p->dialogs().shown.empty());
-        QCOMPARE(w->DBChart1->SeriesCount(), 2);
-        CheckLine(
-            w->DBChart1->Series(0), { "[9999Tst]   X=0", clRed, { { 500, 9.5 }, { 900, 9.1 } } });
-        CheckLine(w->DBChart1->Series(1),
-            { "[9999Tst]   X=0,5", clGreen, { { 500, 8.5 }, { 900, 8.1 } } });
+        CheckLines(w->DBChart1, 0,
+            { { "[9999Tst]   X=0", clRed, { { 500, 9.5 }, { 900, 9.1 } } },
+                { "[9999Tst]   X=0,5", clGreen, { { 500, 8.5 }, { 900, 8.1 } } } });
         QCOMPARE(w->GetPointSeriesNo(), 2);
         QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("9102,9104"));
 
         // Lines already drawn are passed over; only the new one is drawn, under its own X.
         Select(w->dbgTemp1, { 0, 2, 4 });
         w->sbGraphT1->click();
-        QCOMPARE(w->DBChart1->SeriesCount(), 3);
-        CheckLine(w->DBChart1->Series(2),
-            { "[9999Tst]   X=1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } });
+        CheckLines(
+            w->DBChart1, 2, { { "[9999Tst]   X=1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } } });
         QCOMPARE(w->PunktTemp(1)->Count(), 0);
         w->sbGraphT1->click();
         QCOMPARE(w->DBChart1->SeriesCount(), 3);
@@ -149,11 +151,9 @@ private slots:
         Select(w->dbgTemp2, { 0, 2, 1 });
         w->sbGraphT2->click();
         QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
-        QCOMPARE(w->DBChart1->SeriesCount(), 3);
-        CheckLine(
-            w->DBChart1->Series(1), { "[9997Lin]   X=0,2", clRed, { { 600, 9.8 }, { 1000, 9 } } });
-        CheckLine(w->DBChart1->Series(2),
-            { "[9997Lin]   X=0,4", clGreen, { { 600, 10.8 }, { 1000, 10 } } });
+        CheckLines(w->DBChart1, 1,
+            { { "[9997Lin]   X=0,2", clRed, { { 600, 9.8 }, { 1000, 9 } } },
+                { "[9997Lin]   X=0,4", clGreen, { { 600, 10.8 }, { 1000, 10 } } } });
         QCOMPARE(dynamic_cast<TLineSeries *>(w->DBChart1->Series(2))->LinePenStyle(),
             Qt::DashDotDotLine);
         QCOMPARE(w->GetPunktTemp2No(), 2);
@@ -180,13 +180,10 @@ private slots:
         QCOMPARE(w->dbgTemp1->SelectedRowsCount(), 3);
         w->sbGraphT1->click();
         QVERIFY(p->dialogs().shown.empty());
-        QCOMPARE(w->DBChart1->SeriesCount(), 3);
-        CheckLine(
-            w->DBChart1->Series(0), { "[9999Tst]   X=0", clRed, { { 500, 6.5 }, { 900, 6.1 } } });
-        CheckLine(w->DBChart1->Series(1),
-            { "[9999Tst]   X=0,05", clGreen, { { 500, 7 }, { 900, 6.6 } } });
-        CheckLine(w->DBChart1->Series(2),
-            { "[9999Tst]   X=0,1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } });
+        CheckLines(w->DBChart1, 0,
+            { { "[9999Tst]   X=0", clRed, { { 500, 6.5 }, { 900, 6.1 } } },
+                { "[9999Tst]   X=0,05", clGreen, { { 500, 7 }, { 900, 6.6 } } },
+                { "[9999Tst]   X=0,1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } } });
 
         ShowTab(w, 2, "[9999Tst]", 1);
         QCOMPARE(w->GetEutecticId(), 2);
@@ -194,10 +191,9 @@ private slots:
         w->chbSelectT2->setChecked(true);
         w->sbGraphT2->click();
         // The row of every section comes first here.
-        QCOMPARE(
-            Titles(w->DBChart1).mid(3), QStringList({ "[9999Tst]   X=0,1", "[9999Tst]   X=0,05" }));
-        CheckLine(w->DBChart1->Series(4),
-            { "[9999Tst]   X=0,05", clGreen, { { 500, 5.5 }, { 900, 5.1 } } });
+        CheckLines(w->DBChart1, 3,
+            { { "[9999Tst]   X=0,1", clRed, { { 500, 7.5 }, { 900, 7.1 } } },
+                { "[9999Tst]   X=0,05", clGreen, { { 500, 5.5 }, { 900, 5.1 } } } });
         QCOMPARE(dynamic_cast<TLineSeries *>(w->DBChart1->Series(4))->LinePenStyle(),
             Qt::DashDotDotLine);
         QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("9126,9128"));
