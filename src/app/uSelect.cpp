@@ -11,11 +11,11 @@
 #include "info/uMenisk.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Jpeg.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPixmap>
 
 namespace {
@@ -246,10 +246,7 @@ void TfmSelect::sbPhaseDiagramClick()
         ShowMessage(NotAvailable);
         return;
     }
-    const QImage picture(path);
-    if (picture.isNull())
-        throw Exception(QStringLiteral("The picture \"%1\" cannot be read.").arg(path));
-    fmDiagram->Image1->setPixmap(QPixmap::fromImage(picture));
+    fmDiagram->Image1->setPixmap(QPixmap::fromImage(Jpeg::Load(path)));
     LoadDiagramReferences();
     fmDiagram->ShowModal();
 }

@@ -59,6 +59,16 @@ void TfmWykres::ConnectHandlers()
     OnEvent(MainMenu1.DTA1, &QAction::triggered, this, &TfmWykres::DTA1Click);
     OnEvent(Adddata1, &QAction::triggered, this, &TfmWykres::Adddata1Click);
     OnEvent(sbHelp, &QToolButton::clicked, this, &TfmWykres::sbHelpClick);
+    OnEvent(sbShowT1, &QToolButton::clicked, this, &TfmWykres::sbShowT1Click);
+    OnEvent(sbShowT2, &QToolButton::clicked, this, &TfmWykres::sbShowT2Click);
+    OnEvent(sbGraphT1, &QToolButton::clicked, this, &TfmWykres::sbGraphT1Click);
+    OnEvent(sbGraphT2, &QToolButton::clicked, this, &TfmWykres::sbGraphT2Click);
+    OnEvent(sbClearT1, &QToolButton::clicked, this, &TfmWykres::sbClearT1Click);
+    OnEvent(sbClearT2, &QToolButton::clicked, this, &TfmWykres::sbClearT2Click);
+    OnEvent(chbSelectT1, &QCheckBox::toggled, this, &TfmWykres::chbSelectT1Click);
+    OnEvent(chbSelectT2, &QCheckBox::toggled, this, &TfmWykres::chbSelectT2Click);
+    OnEvent(dbgTemp1, &QTableView::clicked, this, &TfmWykres::dbgTemp1CellClick);
+    OnEvent(dbgTemp2, &QTableView::clicked, this, &TfmWykres::dbgTemp2CellClick);
     OnEvent(sbPrint, &QToolButton::clicked, this, &TfmWykres::sbPrintClick);
     OnEvent(Equations1, &QAction::triggered, this, &TfmWykres::Equations1Click);
     OnEvent(Calculatedvalue1, &QAction::triggered, this, &TfmWykres::Calculatedvalue1Click);
@@ -107,9 +117,9 @@ void TfmWykres::FormCreate()
     if (!ListaWybranychPublikacji)
         ListaWybranychPublikacji = new TListaWybranych;
     if (!FPunktTemp1)
-        FPunktTemp1 = std::make_unique<TListaWybranychPunktTemp>();
+        FPunktTemp1 = std::make_unique<TListaWybranychPunktTemp>(this, 1);
     if (!FPunktTemp2)
-        FPunktTemp2 = std::make_unique<TListaWybranychPunktTemp>();
+        FPunktTemp2 = std::make_unique<TListaWybranychPunktTemp>(this, 2);
     if (!ListaWybranychLini)
         ListaWybranychLini = new TListaWybranych([] {
             dmDataModule->OpenLinie(1);
@@ -399,8 +409,10 @@ void TfmWykres::sbHelpClick()
 
 void TfmWykres::DrawPunktTemp1()
 {
+    FPunktTemp1->Draw(DBChart1);
 }
 
 void TfmWykres::DrawPunktTemp2()
 {
+    FPunktTemp2->Draw(DBChart1);
 }

@@ -175,6 +175,12 @@ public:
         return tab == 1 ? FPunktTemp1.get() : FPunktTemp2.get();
     }
 
+    // ---- per-tab components of the temperature tabs (tab 1 or 2)
+    TDBLookupComboBox *dblAutorTemp(int tab) const { return tab == 1 ? dblAutor2 : dblAutor3; }
+    TDBGrid *dbgTemp(int tab) const { return tab == 1 ? dbgTemp1 : dbgTemp2; }
+    QCheckBox *chbSelectT(int tab) const { return tab == 1 ? chbSelectT1 : chbSelectT2; }
+    TSpeedButton *sbGraphT(int tab) const { return tab == 1 ? sbGraphT1 : sbGraphT2; }
+
     // ---- operations
     void DrawPunktTemp1();
     void DrawPunktTemp2();
@@ -205,6 +211,16 @@ public:
     void AcessDatabase1Click();
     void DTA1Click();
     void Adddata1Click();
+    void sbShowT1Click();
+    void sbShowT2Click();
+    void sbGraphT1Click();
+    void sbGraphT2Click();
+    void sbClearT1Click();
+    void sbClearT2Click();
+    void chbSelectT1Click();
+    void chbSelectT2Click();
+    void dbgTemp1CellClick();
+    void dbgTemp2CellClick();
     void Equations1Click();
     void Calculatedvalue1Click();
     void Modelofviscosity1Click();
@@ -272,6 +288,12 @@ private:
     bool ButlerTemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);
+    // The temperature tabs share their routines; `tab` is 1 or 2.
+    void ShowTemperatureTab(int tab);
+    void GraphTemperatureTab(int tab);
+    void ClearTemperatureTab(int tab);
+    void SelectAllRows(int tab);
+    void DrawMeasuredPoints();
 
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp2;

@@ -3,6 +3,7 @@
 #include "data/ChartInputs.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
+#include "info/uAutorFig.h"
 
 using Worker::Key;
 using Worker::Reopen;
@@ -87,6 +88,14 @@ void TdmDataModule::OpenDane452()
                         { "lPublikacja", publication },
                         { "lWlasciwosc", property },
                         { "lEut", eutectic } });
+}
+
+void TdmDataModule::OpenFig()
+{
+    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    const int system = Key(qrTabUkl, "ID_TAB_UKL");
+    const QString tag = fmAutorFig->dblAuthor->Text();
+    Reopen(qrFig, { { "lWlasciwosc", property }, { "lUklad", system }, { "lPublikacja", tag } });
 }
 
 void TdmDataModule::OpenMenisk()

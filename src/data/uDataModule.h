@@ -95,6 +95,7 @@ public:
     void OpenEut();
     void OpenDane45();
     void OpenDane452();
+    void OpenFig();
     void OpenMenisk();
     void OpenAutorMenisk();
     void OpenMeniskFig();

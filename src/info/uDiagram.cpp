@@ -1,21 +1,70 @@
 #include "info/uDiagram.h"
 
+#include "app/uSelect.h"
+#include "info/FigurePrint.h"
+#include "info/InfoStyle.h"
+#include "platform/Application.h"
+
 #include <QVBoxLayout>
+
+using namespace InfoStyle;
 
 TfmDiagram::TfmDiagram(QWidget *owner)
     : TForm(owner, QStringLiteral("fmDiagram"), QStringLiteral("Virelt 2"))
 {
     resize(598, 625);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
-    Image1->setMinimumSize(1, 1);
-    Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto *layout = FlushColumn(this);
+    Image1 = Picture(this, "Image1");
     layout->addWidget(Image1, 1);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFixedHeight(45);
+    ListBox1->setStyleSheet(QStringLiteral("QListWidget { background: %1; } QListWidget::item "
+                                           "{ height: 19px; }")
+                                .arg(ToQColor(clMoneyGreen).name()));
     layout->addWidget(ListBox1);
+    sbPrint = Button(this, "sbPrint", QStringLiteral("Print"));
+    sbExit = Button(this, "sbExit", QStringLiteral("Exit"));
+    Panel1 = ButtonPanel(this, "Panel1", 44, clMoneyGreen, { sbPrint }, { sbExit });
+    layout->addWidget(Panel1);
+    OnEvent(sbPrint, &QToolButton::clicked, this, &TfmDiagram::sbPrintClick);
+    OnEvent(sbExit, &QToolButton::clicked, this, &TfmDiagram::sbExitClick);
+}
+
+void TfmDiagram::sbExitClick()
+{
+    Close();
+}
+
+QRect TfmDiagram::PrintRect(
+    QSize picture, int printerPixelsPerInch, int screenPixelsPerInch, const QRect &page)
+{
+    // A printer coarser than the screen still prints the picture, at its own pixel size.
+    const int factor = qMax(1, printerPixelsPerInch / screenPixelsPerInch);
+    return FigurePrint::PictureRect(QPoint(20, 100), picture * factor, page);
+}
+
+void TfmDiagram::sbPrintClick()
+{
+    const QImage picture = Image1->pixmap().toImage();
+    QStringList references;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        references << ListBox1->item(i)->text();
+    const QString system = fmSelect ? fmSelect->dblSelect->Text() : QString();
+    FigurePrint::Print(QStringLiteral("Phase diagram of %1.pdf").arg(system),
+        [&](Printer::TPrinterCanvas &canvas) {
+            const QRect rect
+                = PrintRect(picture.size(), canvas.PixelsPerInch(), logicalDpiX(), canvas.Page());
+            canvas.StretchDraw(rect, picture);
+            canvas.SetFont(TimesPointFont(18, true));
+            canvas.TextOut(
+                10, 10, QStringLiteral("VIRELT Database of Lead - Free Soldering Materials"));
+            // The references the window shows go on the page below the picture.
+            canvas.SetFont(TimesPointFont(10, false));
+            int y = rect.bottom() + canvas.TextHeight();
+            for (const QString &line : references) {
+                canvas.TextOut(rect.left(), y, line);
+                y += canvas.TextHeight();
+            }
+        });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Controls.h"
 #include "platform/Forms.h"
 
 #include <QLabel>
@@ -15,5 +16,16 @@ public:
     // The picture, stretched over the space above the references.
     QLabel *Image1;
     QListWidget *ListBox1;
+    QWidget *Panel1;
+    TSpeedButton *sbPrint;
+    TSpeedButton *sbExit;
+
+    void sbPrintClick();
+    void sbExitClick();
+
+    // The printed picture: from (20, 100), scaled from the screen's resolution to the printer's
+    // (a whole factor, at least 1), within the page.
+    static QRect PrintRect(
+        QSize picture, int printerPixelsPerInch, int screenPixelsPerInch, const QRect &page);
 };
 inline QPointer<TfmDiagram> fmDiagram;

@@ -333,11 +333,14 @@ void TDataSet::EnableControls()
 {
     if (m_disableCount == 0 || --m_disableCount > 0)
         return;
-    // Controls read everything again once they are enabled.
-    if (m_statePending || m_scrollPending) {
-        m_statePending = m_scrollPending = false;
+    // Controls read everything again after a change of state; after moves only, they follow
+    // the current row and keep what they show (a grid keeps its selected rows).
+    const bool state = m_statePending, scroll = m_scrollPending;
+    m_statePending = m_scrollPending = false;
+    if (state)
         emit stateChanged();
-    }
+    else if (scroll)
+        emit scrolled();
 }
 
 void TDataSet::NotifyState()

@@ -69,6 +69,46 @@ void AddTestSystems(const QString &databaseFolder)
     ExecSql(databaseFolder, sql);
 }
 
+void AddTemperatureData(const QString &databaseFolder)
+{
+    QStringList sql = {
+        "INSERT INTO PUBLIKACJE VALUES (9903, '[9997Lin]', 'Line authors', 'Lines', '2', "
+        "'3-4', 1997, 'Test journal')",
+        "INSERT INTO WLA_TAB_PUB VALUES (1, 901, 9903)",
+        "INSERT INTO WLA_TAB_PUB VALUES (4, 901, 9903)",
+        "INSERT INTO DANE_WLASNOSCI (ID_WLASCIWOSCI, ID_TAB_UKL, ID_PUBLIKACJI, X, A, B) "
+        "VALUES (1, 901, 9901, 0.25, 9.75, -0.001), (1, 901, 9901, 0.75, 8.25, -0.001), "
+        "(1, 901, 9903, 0.2, 11, -0.002), (1, 901, 9903, 0.4, 12, -0.002), "
+        "(1, 901, 9903, 0.6, 13, -0.002), (4, 901, 9903, 0.5, 0.5, 10000)",
+        "INSERT INTO DANE_WLASNOSCI_T (ID_DANE_WLA_T, ID_WLASCIWOSCI, ID_TAB_UKL, "
+        "ID_PUBLIKACJI, X, T, A, B, Nr, Nr2) VALUES "
+        "(9101, 1, 901, 9901, 0, 500, 10, -0.001, NULL, NULL), "
+        "(9102, 1, 901, 9901, 0, 900, 10, -0.001, NULL, NULL), "
+        "(9103, 1, 901, 9901, 0.5, 500, 9, -0.001, NULL, NULL), "
+        "(9104, 1, 901, 9901, 0.5, 900, 9, -0.001, NULL, NULL), "
+        "(9105, 1, 901, 9901, 1, 500, 8, -0.001, NULL, NULL), "
+        "(9106, 1, 901, 9901, 1, 900, 8, -0.001, NULL, NULL), "
+        "(9107, 1, 901, 9901, 0.75, 500, 8.25, -0.001, NULL, NULL), "
+        "(9111, 1, 901, 9903, 0.2, 600, 11, -0.002, NULL, NULL), "
+        "(9112, 1, 901, 9903, 0.2, 1000, 11, -0.002, NULL, NULL), "
+        "(9113, 1, 901, 9903, 0.4, 600, 12, -0.002, NULL, NULL), "
+        "(9114, 1, 901, 9903, 0.4, 1000, 12, -0.002, NULL, NULL), "
+        "(9121, 1, 902, 9901, 0, 500, 7, -0.001, 1, 1), "
+        "(9122, 1, 902, 9901, 0, 900, 7, -0.001, 1, 1), "
+        "(9123, 1, 902, 9901, 0.05, 500, 7.5, -0.001, 1, 1), "
+        "(9124, 1, 902, 9901, 0.05, 900, 7.5, -0.001, 1, 1), "
+        "(9125, 1, 902, 9901, 0.1, 500, 8, -0.001, 10, 1), "
+        "(9126, 1, 902, 9901, 0.1, 900, 8, -0.001, 10, 1), "
+        "(9127, 1, 902, 9901, 0.05, 500, 6, -0.001, 2, 1), "
+        "(9128, 1, 902, 9901, 0.05, 900, 6, -0.001, 2, 1)",
+        "INSERT INTO PUNKTY_D VALUES (901, 4, 9901, 0, 600, 2.0, NULL, NULL), "
+        "(901, 4, 9901, 0, 700, 1.8, NULL, NULL), (901, 4, 9901, 0.5, 600, 2.5, NULL, NULL), "
+        "(901, 4, 9901, 0.5, 700, 2.2, NULL, NULL), (901, 4, 9901, 0.5, 800, NULL, NULL, NULL), "
+        "(902, 4, 9901, 0.05, 650, 3.0, 1, 1), (902, 4, 9901, 0.05, 750, 2.6, 1, 1)",
+    };
+    ExecSql(databaseFolder, sql);
+}
+
 ChartSession::ChartSession(const QString &category, const QString &system,
                            const QString &property, bool temperatureDependence)
 {
@@ -97,6 +137,7 @@ void ChartTestCase::init()
 {
     p = std::make_unique<ProgramFixture>();
     AddTestSystems(p->folder.DatabasePath());
+    AddRows(p->folder.DatabasePath());
 }
 
 void ChartTestCase::cleanup()

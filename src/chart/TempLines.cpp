@@ -1,0 +1,33 @@
+#include "chart/TempLines.h"
+
+#include "chart/ChartBuilders.h"
+#include "chart/uWykresy.h"
+#include "platform/Numbers.h"
+
+void TListaWybranychPunktTemp::Draw(TDBChart *chart)
+{
+    TfmWykres &w = *m_window;
+    const bool first = m_tab == 1;
+    for (const TTempLineRec &rec : m_records) {
+        const int k = first ? w.GetPointSeriesNo() : w.GetPunktTemp2No();
+        const Fixed x
+            = w.dbgTemp(m_tab)->DataSource()->DataSet()->FieldByName(QStringLiteral("X")).AsFloat();
+        auto *line = new TLineSeries(chart);
+        line->AddXY(rec.T1, rec.V1.ToDouble());
+        line->AddXY(rec.T2, rec.V2.ToDouble());
+        line->SetTitle(
+            w.dblAutorTemp(m_tab)->Text() + QStringLiteral("   X=") + Numbers::FloatToStr(x));
+        line->SetSeriesColor(BuilderColor(k));
+        // The second tab's lines stay apart from the first's by their dash.
+        if (first)
+            line->SetLinePenWidth(2);
+        else
+            line->SetLinePenStyle(Qt::DashDotDotLine);
+        chart->AddSeries(line);
+        if (first)
+            w.SetPointSeriesNo(k + 1);
+        else
+            w.SetPunktTemp2No(k + 1);
+    }
+    m_records.clear();
+}

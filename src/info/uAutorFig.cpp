@@ -1,0 +1,184 @@
+#include "info/uAutorFig.h"
+
+#include "app/Main.h"
+#include "app/Messages.h"
+#include "app/uSelect.h"
+#include "chart/uWykresy.h"
+#include "data/uDataModule.h"
+#include "info/FigureNames.h"
+#include "info/InfoStyle.h"
+#include "info/uFig.h"
+#include "info/uFigers.h"
+#include "info/uSkany.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Electrical = QStringLiteral("Electrical properties");
+const QString Mechanical = QStringLiteral("Mechanical properties");
+
+QString Property()
+{
+    return fmSelect->dblWlasnosci->Text();
+}
+
+bool HasSubProperties()
+{
+    return Property() == Electrical || Property() == Mechanical;
+}
+
+} // namespace
+
+TfmAutorFig::TfmAutorFig(QWidget *owner)
+    : TForm(owner, QStringLiteral("fmAutorFig"), QStringLiteral("Virelt 2"))
+{
+    setFixedSize(380, 212);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    auto *box = new QGroupBox(this);
+    box->setObjectName(QStringLiteral("Panel1"));
+    auto *grid = new QVBoxLayout(box);
+    grid->setContentsMargins(16, 10, 16, 12);
+    QFont bold = font();
+    bold.setBold(true);
+    Label1 = InfoStyle::Label(box, "Label1", QStringLiteral("Select Author"), bold);
+    dblAuthor = new TDBLookupComboBox(box, QStringLiteral("dblAuthor"));
+    dblAuthor->SetListSource(dmDataModule->dsAutor);
+    Label2 = InfoStyle::Label(box, "Label2", QStringLiteral("Select Properties"), bold);
+    cbWlasciwosc = new QComboBox(box);
+    cbWlasciwosc->setObjectName(QStringLiteral("cbWlasciwosc"));
+    grid->addWidget(Label1);
+    grid->addWidget(dblAuthor);
+    grid->addSpacing(6);
+    grid->addWidget(Label2);
+    grid->addWidget(cbWlasciwosc);
+    layout->addWidget(box, 1);
+    auto *buttons = new QHBoxLayout;
+    sbAllData = new TSpeedButton(this, QStringLiteral("sbAllData"), QStringLiteral("All data"));
+    sbOK = new TSpeedButton(this, QStringLiteral("sbOK"), QStringLiteral("OK"));
+    sbOK->setEnabled(false);
+    buttons->addWidget(sbAllData);
+    buttons->addStretch(1);
+    buttons->addWidget(sbOK);
+    layout->addLayout(buttons);
+    FormCreate();
+
+    OnEvent(dblAuthor, &TDBLookupComboBox::clicked, this, &TfmAutorFig::dblAuthorClick);
+    OnEvent(cbWlasciwosc, &QComboBox::activated, this, &TfmAutorFig::cbWlasciwoscChange);
+    OnEvent(sbOK, &QToolButton::clicked, this, &TfmAutorFig::sbOKClick);
+    OnEvent(sbAllData, &QToolButton::clicked, this, &TfmAutorFig::sbAllDataClick);
+}
+
+void TfmAutorFig::FormCreate()
+{
+    dblAuthor->SetKeyField(QStringLiteral("ID_PUBLIKACJI"));
+    dblAuthor->SetListField(QStringLiteral("OZNACZENIE"));
+}
+
+void TfmAutorFig::FormShow()
+{
+    if (!dblAuthor->Text().isEmpty())
+        sbOK->setEnabled(true);
+    if (!HasSubProperties()) {
+        cbWlasciwosc->setEnabled(false);
+        return;
+    }
+    cbWlasciwosc->setEnabled(true);
+    sbOK->setEnabled(false);
+    cbWlasciwosc->clear();
+    if (Property() == Electrical)
+        cbWlasciwosc->addItems({ QStringLiteral("Resistance"), QStringLiteral("Resistivity"),
+            QStringLiteral("Thermal conductivity") });
+    else
+        cbWlasciwosc->addItems({ QStringLiteral("Hardness"), QStringLiteral("Shear Strength"),
+            QStringLiteral("Tensile Strength"), QStringLiteral("Young's Modulus") });
+    // Nothing is chosen until the user chooses.
+    cbWlasciwosc->setCurrentIndex(-1);
+}
+
+void TfmAutorFig::EnableOK()
+{
+    sbOK->setEnabled(!dblAuthor->Text().isEmpty()
+        && (!HasSubProperties() || !cbWlasciwosc->currentText().isEmpty()));
+}
+
+void TfmAutorFig::dblAuthorClick()
+{
+    EnableOK();
+}
+
+void TfmAutorFig::cbWlasciwoscChange()
+{
+    EnableOK();
+}
+
+QString TfmAutorFig::AuthorText() const
+{
+    return fmWykres ? fmWykres->dblAutor->Text() : dblAuthor->Text();
+}
+
+void TfmAutorFig::sbOKClick()
+{
+    // Every showing starts again from FormShow's rules, also after a picture failed to load.
+    const auto reset = [this] {
+        cbWlasciwosc->clear();
+        sbOK->setEnabled(false);
+        Close();
+    };
+    try {
+        FindFigure();
+    } catch (...) {
+        reset();
+        throw;
+    }
+    reset();
+}
+
+void TfmAutorFig::FindFigure()
+{
+    using namespace FigureNames;
+    Selection s;
+    s.category = fmStart->dblSelectSystem->Text();
+    s.system = fmSelect->dblSelect->Text();
+    s.property = Property();
+    s.subProperty = cbWlasciwosc->currentText();
+    s.author = AuthorText();
+    s.isotherms = fmSelect->chbX->isChecked();
+    s.temperature = fmSelect->chbTemp->isChecked();
+    s.isosurface = fmSelect->chbIsosurface->isChecked();
+    s.model = fmSelect->chbButler->isChecked();
+
+    QString section;
+    if (IsSectionCategory(s.category)) {
+        dmDataModule->OpenFig();
+        fmFig->ShowModal();
+        section = fmFig->GetFigName();
+    }
+    const Candidates names = CandidateNames(s, section);
+    const QString folder = FigureFolder(DatabaseFolder(), s.category, s.system);
+    for (const QString &name : { names.first, names.second }) {
+        const QString path = name.isEmpty() ? QString() : FindFile(folder + name);
+        if (!path.isEmpty()) {
+            fmSkany->LoadPicture(path);
+            fmSkany->ShowModal();
+            return;
+        }
+    }
+    RunTaskWindow(fmFigers, this, [] {
+        fmFigers->PrepareFigList();
+        if (fmFigers->ListBox1->count() == 0)
+            ShowMessage(NotAvailable);
+        else
+            fmFigers->ShowModal();
+    });
+}
+
+void TfmAutorFig::sbAllDataClick()
+{
+    fmStart->OpenFigFolder();
+}

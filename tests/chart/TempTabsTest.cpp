@@ -1,0 +1,319 @@
+#include "app/Messages.h"
+#include "chart/ChartBuilders.h"
+#include "chart/ListaWybranych.h"
+#include "chart/uEut.h"
+#include "chart/uWykresy.h"
+#include "data/uDataModule.h"
+#include "support/ChartSession.h"
+#include "support/Helpers.h"
+#include "support/TestRegistry.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QList<QPointF> Points(const TChartSeries *series)
+{
+    QList<QPointF> points;
+    for (int i = 0; i < series->Count(); ++i)
+        points << QPointF(series->XValue(i), series->YValue(i));
+    return points;
+}
+
+QStringList Titles(const TDBChart *chart)
+{
+    QStringList titles;
+    for (const TChartSeries *series : chart->AllSeries())
+        titles << series->Title();
+    return titles;
+}
+
+void Select(TDBGrid *grid, std::initializer_list<int> rows)
+{
+    grid->ClearSelectedRows();
+    for (int row : rows)
+        grid->SelectRow(row, true);
+}
+
+// What a drawn line is: its title, colour and two end points.
+struct Line
+{
+    QString title;
+    TColor colour;
+    QList<QPointF> points;
+};
+
+// The chart's series from `first` on are these lines.
+void CheckLines(const TDBChart *chart, int first, const std::vector<Line> &lines)
+{
+    QCOMPARE(chart->SeriesCount(), first + int(lines.size()));
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const TChartSeries *series = chart->Series(first + i);
+        QVERIFY(dynamic_cast<const TLineSeries *>(series));
+        QCOMPARE(series->Title(), lines[i].title);
+        QCOMPARE(series->SeriesColor(), lines[i].colour);
+        QCOMPARE(Points(series), lines[i].points);
+    }
+}
+
+} // namespace
+
+class TempTabsTest : public ChartTestCase
+{
+    Q_OBJECT
+protected:
+    void AddRows(const QString &databaseFolder) override { AddTemperatureData(databaseFolder); }
+
+private:
+    // Shows a publication on a tab; a section is chosen by its index in the eutectic picker.
+    void ShowTab(TfmWykres *w, int tab, const QString &tag, int section = 0)
+    {
+        QVERIFY(ChooseText(w->dblAutorTemp(tab), tag));
+        p->modal().Script("fmEut", [section](TForm &) {
+            fmEut->dblEut->Choose(section);
+            fmEut->sbOK->click();
+        });
+        (tab == 1 ? w->sbShowT1 : w->sbShowT2)->click();
+    }
+
+    TfmWykres *Show(const QString &category, const QString &system, const QString &property,
+        const QString &tag, int section = 0)
+    {
+        TfmWykres *w = Open(category, system, property, true);
+        ShowTab(w, 1, tag, section);
+        return w;
+    }
+
+private slots:
+    void showListsTheCompositionsOfThePublication()
+    {
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Density", "[9999Tst]");
+        QCOMPARE(w->dbgTemp1->model()->rowCount(), 5);
+        QCOMPARE(w->dbgTemp1->CellText(1, 0), QStringLiteral("0,25"));
+        QVERIFY(w->sbGraphT1->isEnabled() && w->chbSelectT1->isEnabled());
+        QVERIFY(w->sbGraph->isEnabled());
+        QCOMPARE(w->GetTempDepX(), Fixed(0));
+        ShowTab(w, 2, "[9997Lin]");
+        QCOMPARE(w->dbgTemp2->model()->rowCount(), 3);
+        QCOMPARE(w->GetTempDepX(), Fixed(0.2));
+        QCOMPARE(ListaWybranychPublikacji->GetCommaText(), QStringLiteral("9901,9903"));
+        QCOMPARE(w->dbgPublikacje->model()->rowCount(), 2);
+        QVERIFY(p->dialogs().shown.empty());
+
+        // A publication without compositions: the message, and X stays.
+        ShowTab(w, 1, "[9998Emp]");
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QCOMPARE(w->GetTempDepX(), Fixed(0.2));
+    }
+
+    void graphDrawsEachChosenLineOnce()
+    {
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Density", "[9999Tst]");
+        Select(w->dbgTemp1, { 0, 2 });
+        w->sbGraphT1->click();
+        QVERIFY(p->dialogs().shown.empty());
+        CheckLines(w->DBChart1, 0,
+            { { "[9999Tst]   X=0", clRed, { { 500, 9.5 }, { 900, 9.1 } } },
+                { "[9999Tst]   X=0,5", clGreen, { { 500, 8.5 }, { 900, 8.1 } } } });
+        QCOMPARE(w->GetPointSeriesNo(), 2);
+        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("9102,9104"));
+
+        // Lines already drawn are passed over; only the new one is drawn, under its own X.
+        Select(w->dbgTemp1, { 0, 2, 4 });
+        w->sbGraphT1->click();
+        CheckLines(
+            w->DBChart1, 2, { { "[9999Tst]   X=1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } } });
+        QCOMPARE(w->PunktTemp(1)->Count(), 0);
+        w->sbGraphT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 3);
+
+        // With no row selected nothing is drawn.
+        w->dbgTemp1->ClearSelectedRows();
+        w->sbClearT1->click();
+        w->sbGraphT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+    }
+
+    void rowsWithoutACompleteLineAreReportedAndPassedOver()
+    {
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Density", "[9999Tst]");
+        // X = 0.25 has no line, X = 0.75 a single end point; the current row is the last.
+        Select(w->dbgTemp1, { 1, 2, 3 });
+        w->sbGraphT1->click();
+        QCOMPARE(p->dialogs().Texts("ShowMessage"), QStringList({ NotAvailable, NotAvailable }));
+        QCOMPARE(Titles(w->DBChart1), QStringList({ "[9999Tst]   X=0,5" }));
+        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("9104"));
+
+        p->dialogs().Clear();
+        ShowTab(w, 2, "[9997Lin]");
+        Select(w->dbgTemp2, { 0, 2, 1 });
+        w->sbGraphT2->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        CheckLines(w->DBChart1, 1,
+            { { "[9997Lin]   X=0,2", clRed, { { 600, 9.8 }, { 1000, 9 } } },
+                { "[9997Lin]   X=0,4", clGreen, { { 600, 10.8 }, { 1000, 10 } } } });
+        QCOMPARE(dynamic_cast<TLineSeries *>(w->DBChart1->Series(2))->LinePenStyle(),
+            Qt::DashDotDotLine);
+        QCOMPARE(w->GetPunktTemp2No(), 2);
+        QCOMPARE(w->GetPointSeriesNo(), 1);
+        QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("9112,9114"));
+
+        // The second tab has no measured points: a current row without a line stops Graph.
+        p->dialogs().Clear();
+        Select(w->dbgTemp2, { 0, 2 });
+        w->sbGraphT2->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 3);
+    }
+
+    void sectionsOfATernarySystemOnBothTabs()
+    {
+        TfmWykres *w = Show("Ternary systems", "Ta-Tb-Tc", "Density", "[9999Tst]", 0);
+        QCOMPARE(p->modal().shownForms, QStringList({ "fmEut" }));
+        QVERIFY(!fmEut);
+        QCOMPARE(w->GetEutecticId(), 1);
+        QCOMPARE(w->dbgTemp1->DataSource(), dmDataModule->dsDane45);
+        QCOMPARE(w->dbgTemp1->model()->rowCount(), 3);
+        w->chbSelectT1->setChecked(true);
+        QCOMPARE(w->dbgTemp1->SelectedRowsCount(), 3);
+        w->sbGraphT1->click();
+        QVERIFY(p->dialogs().shown.empty());
+        CheckLines(w->DBChart1, 0,
+            { { "[9999Tst]   X=0", clRed, { { 500, 6.5 }, { 900, 6.1 } } },
+                { "[9999Tst]   X=0,05", clGreen, { { 500, 7 }, { 900, 6.6 } } },
+                { "[9999Tst]   X=0,1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } } });
+
+        ShowTab(w, 2, "[9999Tst]", 1);
+        QCOMPARE(w->GetEutecticId(), 2);
+        QCOMPARE(w->dbgTemp2->model()->rowCount(), 2);
+        w->chbSelectT2->setChecked(true);
+        w->sbGraphT2->click();
+        // The row of every section comes first here.
+        CheckLines(w->DBChart1, 3,
+            { { "[9999Tst]   X=0,1", clRed, { { 500, 7.5 }, { 900, 7.1 } } },
+                { "[9999Tst]   X=0,05", clGreen, { { 500, 5.5 }, { 900, 5.1 } } } });
+        QCOMPARE(dynamic_cast<TLineSeries *>(w->DBChart1->Series(4))->LinePenStyle(),
+            Qt::DashDotDotLine);
+        QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("9126,9128"));
+    }
+
+    void viscosityWithoutLinesDrawsTheMeasuredPoints()
+    {
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Viscosity", "[9999Tst]");
+        QCOMPARE(w->dbgTemp1->model()->rowCount(), 3);
+        Select(w->dbgTemp1, { 0, 1 });
+        w->sbGraphT1->click();
+        QVERIFY(p->dialogs().shown.empty());
+        // Per composition: the points, out of the legend, then their legend entry.
+        QCOMPARE(w->DBChart1->SeriesCount(), 4);
+        const TColor colours[] = { clRed, clGreen, clPurple, clBlue };
+        const QStringList xs = { "0", "0,5", "0,5", "1" };
+        auto checkPair = [&](int i) {
+            const TChartSeries *points = w->DBChart1->Series(2 * i);
+            const TChartSeries *entry = w->DBChart1->Series(2 * i + 1);
+            QVERIFY(!points->ShowInLegend());
+            QCOMPARE(points->SeriesColor(), colours[i]);
+            QVERIFY(entry->ShowInLegend());
+            QCOMPARE(entry->Title(), "[9999Tst]   X=" + xs[i]);
+            QCOMPARE(entry->SeriesColor(), colours[i]);
+            QCOMPARE(entry->Count(), 0);
+        };
+        checkPair(0);
+        checkPair(1);
+        QCOMPARE(Points(w->DBChart1->Series(0)), QList<QPointF>({ { 600, 2 }, { 700, 1.8 } }));
+        QCOMPARE(Points(w->DBChart1->Series(2)), QList<QPointF>({ { 600, 2.5 }, { 700, 2.2 } }));
+        QCOMPARE(w->GetTempDepX(), Fixed(0.5));
+        QCOMPARE(w->GetPointSeriesNo(), 2);
+        QCOMPARE(w->GetLineColorNo(), 2);
+
+        // A second click: each legend entry names the colour its points were drawn in. X = 1
+        // has no measured point: its series stays empty.
+        Select(w->dbgTemp1, { 1, 2 });
+        w->sbGraphT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 8);
+        checkPair(2);
+        checkPair(3);
+        QCOMPARE(w->DBChart1->Series(6)->Count(), 0);
+        QCOMPARE(w->GetPointSeriesNo(), 2);
+        QCOMPARE(w->GetLineColorNo(), 4);
+
+        // The check asks for points at the last composition drawn, X = 1: there are none.
+        Select(w->dbgTemp1, { 0 });
+        w->sbGraphT1->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 8);
+
+        w->sbClearT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(w->GetLineColorNo(), 0);
+        QCOMPARE(w->GetPointSeriesNo(), 0);
+    }
+
+    void measuredPointsThatAreMissing()
+    {
+        // Density has no measured points.
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Density", "[9997Lin]");
+        w->dbgTemp1->SelectRow(2, false); // X = 0.6: no line
+        w->sbGraphT1->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+
+        // A publication without measured points.
+        p->dialogs().Clear();
+        w = Show("Binary systems", "Tb-Ta", "Viscosity", "[9997Lin]");
+        w->dbgTemp1->SelectRow(0, false);
+        w->sbGraphT1->click();
+        QCOMPARE(p->dialogs().Texts("MessageDlg"),
+            QStringList({ "This data aren’t available in this version VIRELT database." }));
+        QCOMPARE(p->dialogs().shown.back().type, int(mtInformation));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+    }
+
+    void measuredPointsOfASection()
+    {
+        TfmWykres *w = Show("Ternary systems", "Ta-Tb-Tc", "Viscosity", "[9999Tst]");
+        QCOMPARE(w->GetTempDepX(), Fixed(0.05));
+        w->chbSelectT1->setChecked(true);
+        w->sbGraphT1->click();
+        QVERIFY(p->dialogs().shown.empty());
+        QCOMPARE(w->DBChart1->SeriesCount(), 2);
+        QCOMPARE(Points(w->DBChart1->Series(0)), QList<QPointF>({ { 650, 3 }, { 750, 2.6 } }));
+        QCOMPARE(w->DBChart1->Series(1)->Title(), QStringLiteral("[9999Tst]   X=0,05"));
+    }
+
+    void selectAllCellClickAndClear()
+    {
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Density", "[9999Tst]");
+        w->chbSelectT1->setChecked(true);
+        QCOMPARE(w->dbgTemp1->SelectedRowsCount(), 5);
+        emit w->dbgTemp1->clicked(w->dbgTemp1->model()->index(1, 0));
+        QVERIFY(!w->chbSelectT1->isChecked());
+        QCOMPARE(w->dbgTemp1->SelectedRowsCount(), 0);
+
+        w->chbSelectT1->setChecked(true);
+        w->sbGraphT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 3); // three of the five rows have a line
+        w->SetButlerCount(2);
+        w->SetPbSnDrawn(1);
+        w->sbClearT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QVERIFY(!w->dbgTemp1->DataSource() && !w->dbgPublikacje->DataSource());
+        QVERIFY(!w->sbGraphT1->isEnabled() && !w->sbGraph->isEnabled());
+        QVERIFY(!w->chbSelectT1->isChecked() && !w->chbSelectT1->isEnabled());
+        QCOMPARE(w->GetPointSeriesNo() + w->GetButlerCount() + w->GetPbSnDrawn(), 0);
+        QCOMPARE(ListaWybranychLini->Count(), 0);
+        QCOMPARE(ListaWybranychPublikacji->GetCommaText(), QStringLiteral("9901"));
+
+        // After Clear, Show and Graph draw the same lines again.
+        ShowTab(w, 1, "[9999Tst]");
+        w->chbSelectT1->setChecked(true);
+        w->sbGraphT1->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 3);
+        QCOMPARE(w->DBChart1->Series(0)->SeriesColor(), clRed);
+    }
+};
+
+VIRELT_TEST(TempTabsTest)
+#include "TempTabsTest.moc"
