@@ -285,6 +285,7 @@ private:
     void BeginSlotCurve(int slot);
     void ApproxFromFormulas();
     void DrawDbSeries(int slot, TdmDataModule::SlotFamily molarVolume);
+    void DrawSelectedPoints();
     bool ButlerTemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);

@@ -2,6 +2,8 @@
 
 #include "models/ModelCurves.h"
 
+#include "chart/ChartBuilders.h"
+
 const ModelPalette ViscosityModelPalette = {
     clRed,
     clGreen,
@@ -33,28 +35,15 @@ const ModelPalette SurfaceConcentrationPalette = [] {
     return palette;
 }();
 
-const ModelPalette ButlerTemperaturePalette = {
-    clRed,
-    clGreen,
-    clPurple,
-    clBlue,
-    clOlive,
-    clMaroon,
-    clNavy,
-    clTeal,
-    clGray,
-    clLime,
-    clYellow,
-    clAqua,
-    clSilver,
-    clBlack,
-    clFuchsia,
-    clSilver,
-    clHighlight,
-    clBackground,
-    clActiveCaption,
-    clInfoBk,
-};
+// The Butler curves against temperature take the chart builders' colours, but the active caption
+// colour where the builders take the inactive one.
+const ModelPalette ButlerTemperaturePalette = [] {
+    ModelPalette palette;
+    for (std::size_t i = 0; i < palette.size(); ++i)
+        palette[i] = BuilderColor(int(i));
+    palette[18] = clActiveCaption;
+    return palette;
+}();
 
 TColor PaletteColor(const ModelPalette &palette, int counter)
 {
@@ -70,4 +59,17 @@ void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
     if (auto *line = dynamic_cast<TLineSeries *>(series))
         line->SetLinePenWidth(style.penWidth);
     chart->AddSeries(series);
+}
+
+void ForEachSelectedX(TDBGrid *grid, const std::function<void(Fixed x)> &draw)
+{
+    TDataSet *rows = grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+    if (!rows)
+        return;
+    for (int i = 0; i < grid->SelectedRowsCount(); ++i) {
+        const TBookmark row = grid->SelectedRowsItem(i);
+        rows->GotoBookmark(row);
+        grid->SelectRow(row, true);
+        draw(Fixed(rows->FieldByName(QStringLiteral("X")).AsFloat()));
+    }
 }

@@ -66,14 +66,11 @@ void TfmWykres::sbButlerClick()
             DrawViscosityModels();
         return;
     }
-    TDataSet *rows = dbgTemp1->DataSource() ? dbgTemp1->DataSource()->DataSet() : nullptr;
-    const int selected = rows ? dbgTemp1->SelectedRowsCount() : 0;
-    for (int i = 0; i < selected; ++i) {
-        rows->GotoBookmark(dbgTemp1->SelectedRowsItem(i));
-        SetButlerX(Fixed(rows->FieldByName(QStringLiteral("X")).AsFloat()));
+    ForEachSelectedX(dbgTemp1, [this](Fixed x) {
+        SetButlerX(x);
         DrawButlerTempDependence();
         SetButlerCount(GetButlerCount() + 1);
-    }
+    });
 }
 
 // Every typed temperature must pass the number check and lie at or below 2000 K.

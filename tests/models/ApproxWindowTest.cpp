@@ -81,18 +81,30 @@ std::optional<ApproxProperty> PropertyOf(const QString &text)
     return std::nullopt;
 }
 
-// Where a dataset's rows say a line should go, in ascending X.
-QList<QPointF> RowsOf(TDataSet *rows, const QString &yField)
+// A dataset's rows as points, in row order.
+QList<QPointF> Rows(TDataSet *rows, const QString &xField, const QString &yField)
 {
     QList<QPointF> points;
     rows->First();
     while (!rows->Eof()) {
-        points << QPointF(rows->FieldByName("X").AsFloat(), rows->FieldByName(yField).AsFloat());
+        points << QPointF(rows->FieldByName(xField).AsFloat(), rows->FieldByName(yField).AsFloat());
         rows->Next();
     }
+    return points;
+}
+
+// Where a dataset's rows say a line should go, in ascending X.
+QList<QPointF> RowsOf(TDataSet *rows, const QString &yField)
+{
+    QList<QPointF> points = Rows(rows, "X", yField);
     std::stable_sort(points.begin(), points.end(),
         [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
     return points;
+}
+
+QList<QPointF> RowsAgainstT(TDataSet *rows)
+{
+    return Rows(rows, "T", "Y");
 }
 
 } // namespace
@@ -274,6 +286,61 @@ private slots:
         QVERIFY(rows.size() >= 2);
         QCOMPARE(PointsOf(lines[1]), rows);
         QCOMPARE(PointsOf(lines[0]), RowsOf(dmDataModule->qrWyniki45, "DensityT1"));
+    }
+
+    // In temperature mode the button draws the measured points of each selected composition.
+    void measuredPointsOfEachComposition()
+    {
+        TfmWykres *w = Open(Binary, "Ag-Sn", "Density", true);
+        QVERIFY(ChooseText(w->dblAutor2, "[2001Kor1]"));
+        w->sbShowT1->click();
+        QCOMPARE(w->sbGraph->text(), QStringLiteral("Points"));
+        QVERIFY(SelectCompositions(w->dbgTemp1, { 0.1, 0.2, 0.3 }));
+        w->sbGraph->click();
+        QVERIFY(p->dialogs().shown.empty());
+        QCOMPARE(w->DBChart1->SeriesCount(), 3);
+        const TColor colours[] = { clRed, clGreen, clPurple };
+        for (int i = 0; i < 3; ++i) {
+            auto *points = dynamic_cast<TPointSeries *>(w->DBChart1->Series(i));
+            QVERIFY(points);
+            QVERIFY(!points->ShowInLegend());
+            QCOMPARE(points->SeriesColor(), colours[i]);
+            QCOMPARE(points->Count(), 5);
+        }
+        QCOMPARE(w->GetTempDepX(), Fixed(0.3));
+        QCOMPARE(w->GetLineColorNo(), 3);
+        QCOMPARE(PointsOf(w->DBChart1->Series(2)), RowsAgainstT(dmDataModule->qrPunktyD));
+        QVERIFY(PointsOf(w->DBChart1->Series(0)) != PointsOf(w->DBChart1->Series(2)));
+    }
+
+    void measuredPointsOfASection()
+    {
+        TfmWykres *w = Open(Ternary, "Ag-Cu-Sn", "Density", true);
+        QVERIFY(ChooseText(w->dblAutor2, "[2002Kor]"));
+        p->modal().Script("fmEut", [](TForm &) { fmEut->sbOK->click(); });
+        w->sbShowT1->click();
+        TDataSet *rows = w->dbgTemp1->DataSource()->DataSet();
+        rows->Last();
+        const double last = rows->FieldByName("X").AsFloat();
+        QVERIFY(SelectCompositions(w->dbgTemp1, { 0, last }));
+        w->sbGraph->click();
+        QVERIFY(p->dialogs().shown.empty());
+        QCOMPARE(w->DBChart1->SeriesCount(), 2);
+        QCOMPARE(w->GetTempDepX(), Fixed(last));
+        QVERIFY(w->DBChart1->Series(1)->Count() > 0);
+        QCOMPARE(PointsOf(w->DBChart1->Series(1)), RowsAgainstT(dmDataModule->qrPunkty45));
+    }
+
+    // A publication without measured points: the message once, no series.
+    void noMeasuredPoints()
+    {
+        TfmWykres *w = Open(Binary, "Ag-Sn", "Surface tension", true);
+        QVERIFY(ChooseText(w->dblAutor2, "[2004Ost]"));
+        w->sbShowT1->click();
+        QVERIFY(SelectCompositions(w->dbgTemp1, { 0.1, 0.2 }));
+        w->sbGraph->click();
+        QCOMPARE(p->dialogs().Texts("ShowMessage"), QStringList({ NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
     }
 
     void quinarySectionRedrawsTheMolarVolume()

@@ -44,22 +44,6 @@ private:
         return w;
     }
 
-    // Selects the compositions on the first temperature tab of the tag's equations.
-    static void SelectCompositions(TfmWykres *w, const QString &tag, const QList<double> &xs)
-    {
-        QVERIFY(ChooseText(w->dblAutor2, tag));
-        w->dbgTemp1->SetDataSource(dmDataModule->dsRownania);
-        dmDataModule->OpenRownania(1);
-        TDataSet *rows = dmDataModule->qrRownania;
-        for (double x : xs)
-            for (int row = 0; row < rows->RecordCount(); ++row) {
-                rows->GotoBookmark(row);
-                if (Fixed(rows->FieldByName("X").AsFloat()) == Fixed(x))
-                    w->dbgTemp1->SelectRow(row, true);
-            }
-        QCOMPARE(w->dbgTemp1->SelectedRowsCount(), int(xs.size()));
-    }
-
 private slots:
     void isothermAtOneTemperature()
     {
@@ -233,7 +217,9 @@ private slots:
     void curvesAgainstTemperature()
     {
         TfmWykres *w = Open(Binary, "Ag-Sn", "Surface tension", true);
-        SelectCompositions(w, "[2001Kor1]", { 0.1, 0.2, 0.3 });
+        QVERIFY(ChooseText(w->dblAutor2, "[2001Kor1]"));
+        w->sbShowT1->click();
+        QVERIFY(SelectCompositions(w->dbgTemp1, { 0.1, 0.2, 0.3 }));
         p->dialogs().answers << mrYes;
         w->sbButlerClick();
         QCOMPARE(w->DBChart1->SeriesCount(), 3);
@@ -308,8 +294,8 @@ private slots:
     {
         TfmWykres *w = Open(Binary, "Ag-Sn", "Surface tension", true);
         w->SetButlerX(0.5);
-        const std::pair<int, TColor> counts[]
-            = { { 3, clBlue }, { 4, clOlive }, { 13, clBlack }, { 19, clInfoBk }, { 20, clRed } };
+        const std::pair<int, TColor> counts[] = { { 3, clBlue }, { 4, clOlive }, { 13, clBlack },
+            { 18, clActiveCaption }, { 19, clInfoBk }, { 20, clRed } };
         for (const auto &[count, colour] : counts) {
             w->SetButlerCount(count);
             w->DrawButlerTempDependence();

@@ -2,6 +2,8 @@
 
 #include "chart/uWykresy.h"
 #include "platform/Chart.h"
+#include "platform/DBControls.h"
+#include "platform/Fixed.h"
 
 #include <QList>
 #include <QPointF>
@@ -38,3 +40,16 @@ inline QList<QPointF> PointsOf(const TChartSeries *series)
         QCOMPARE((series)->SeriesColor(), colour);                                                 \
         QCOMPARE(PenWidth(series), width);                                                         \
     } while (false)
+
+// Selects the rows of a grid whose X is one of `xs`; true when each was found.
+inline bool SelectCompositions(TDBGrid *grid, const QList<double> &xs)
+{
+    TDataSet *rows = grid->DataSource()->DataSet();
+    for (double x : xs)
+        for (int row = 0; row < rows->RecordCount(); ++row) {
+            rows->GotoBookmark(row);
+            if (Fixed(rows->FieldByName("X").AsFloat()) == Fixed(x))
+                grid->SelectRow(row, true);
+        }
+    return grid->SelectedRowsCount() == int(xs.size());
+}

@@ -45,9 +45,11 @@ private slots:
         w->sbPbSnClick(); // the flag holds even if the button is reached
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
 
-        w->SetPbSnDrawn(0); // as the clear buttons leave it
-        w->sbPbSnClick();
-        QCOMPARE(w->DBChart1->SeriesCount(), 2);
+        w->sbClearT1->click(); // a clear lets the line be drawn again
+        QVERIFY(w->sbPbSn->isEnabled());
+        w->sbPbSn->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        QCOMPARE(w->DBChart1->Series(0)->Count(), 9);
     }
 
     void otherPropertiesHaveNoLine()
