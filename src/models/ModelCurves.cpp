@@ -4,28 +4,9 @@
 
 #include "chart/ChartBuilders.h"
 
-const ModelPalette ViscosityModelPalette = {
-    clRed,
-    clGreen,
-    clPurple,
-    clBlue,
-    clYellow,
-    clBlack,
-    clNavy,
-    clTeal,
-    clGray,
-    clLime,
-    clOlive,
-    clAqua,
-    clSilver,
-    clMaroon,
-    clFuchsia,
-    clSilver,
-    clHighlight,
-    clBackground,
-    clInactiveCaption,
-    clInfoBk,
-};
+const ModelPalette ViscosityModelPalette = { clRed, clGreen, clPurple, clBlue, clYellow, clBlack,
+    clNavy, clTeal, clGray, clLime, clOlive, clAqua, clSilver, clMaroon, clFuchsia, clSilver,
+    clHighlight, clBackground, clInactiveCaption, clInfoBk };
 
 // The surface-concentration window takes the active caption colour where the viscosity models
 // take the inactive one.
