@@ -72,6 +72,7 @@ const std::vector<SeriesRow> Series = {
     { "[2025Dem3]", "Ag-Au", Sigma, Source::Butler, Lines },
     { "[2025Dem3]", "Ag-Cu", Sigma, Source::Butler },
     { "[2025Dem3]", "Ag-Cu", Rho, Source::Ideal },
+    { "[2025Dem3]", "Ag-Sn", Rho, Source::Ideal, Lines },
     { "[2025Dem3]", "Au-Cu", Sigma, Source::Butler },
     { "[2025Dem3]", "Au-Sn", Sigma, Source::Butler },
     { "[2025Dem3]", "Bi-Cu", Rho, Source::Ideal },

@@ -383,8 +383,7 @@ void TfmWykres::sbNextClick()
 
 void TfmWykres::sbExitClick()
 {
-    if (MessageDlg(QStringLiteral("Exit to Windows?"), mtInformation, mbYesNoCancel) == mrYes)
-        Application().Terminate();
+    fmStart->LitFormClick();
 }
 
 void TfmWykres::AcessDatabase1Click()

@@ -78,7 +78,8 @@ void BuildTemperatureTab(QWidget *tab, TDBLookupComboBox *picker, TDBGrid *grid,
                          std::initializer_list<QWidget *> buttons, QCheckBox *selectAll)
 {
     auto *layout = new QVBoxLayout(tab);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
     layout->addWidget(picker);
     layout->addWidget(grid, 1);
     auto *row = new QHBoxLayout;

@@ -146,8 +146,10 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
     // Axis labels use the program's decimal comma, as its grids do.
+    QLocale comma(QLocale::German);
+    comma.setNumberOptions(QLocale::OmitGroupSeparator);
     c->setLocalizeNumbers(true);
-    c->setLocale(QLocale(QLocale::German));
+    c->setLocale(comma);
     c->addAxis(m_bottom, Qt::AlignBottom);
     c->addAxis(m_left, Qt::AlignLeft);
     m_bottom->setLabelFormat(QStringLiteral("%.4g"));

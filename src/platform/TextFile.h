@@ -8,5 +8,11 @@
 namespace TextFile {
 
 void Write(const QString &path, const QStringList &lines);
+// The lines of 8-bit text, one character a byte, ended by LF or CR LF; a final line end does not
+// start another line.
+QStringList Lines(const QByteArray &text);
+// The lines of an 8-bit text file with CR LF or LF line ends; a missing or unreadable file
+// raises EInOutError.
+QStringList Read(const QString &path);
 
 } // namespace TextFile
