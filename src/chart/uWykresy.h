@@ -286,7 +286,7 @@ private:
     void ApproxFromFormulas();
     void DrawDbSeries(int slot, TdmDataModule::SlotFamily molarVolume);
     void DrawSelectedPoints();
-    bool ButlerTemperaturesAccepted();
+    bool TemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);
     // The temperature tabs share their routines; `tab` is 1 or 2.

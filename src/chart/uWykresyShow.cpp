@@ -78,6 +78,22 @@ void TfmWykres::ShowEquations(int K)
     }
 }
 
+// Every typed temperature must pass the number check and lie at or below 2000 K.
+bool TfmWykres::TemperaturesAccepted()
+{
+    for (int slot = 1; slot <= 4; ++slot)
+        if (!edT(slot)->text().isEmpty())
+            Numbers::StrToCurr(TdmDataModule::CheckNumber(edT(slot)->text()));
+    for (int slot = 1; slot <= 4; ++slot) {
+        const QString text = edT(slot)->text();
+        if ((text.isEmpty() ? Fixed() : Numbers::StrToCurr(text)) > 2000) {
+            MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
+            return false;
+        }
+    }
+    return true;
+}
+
 void TfmWykres::ShowCalculatedValues(int K)
 {
     TdmDataModule *dm = dmDataModule;
@@ -109,19 +125,7 @@ void TfmWykres::ShowCalculatedValues(int K)
 
     // Number and range checks come before anything is computed, so a rejected temperature
     // leaves no values behind.
-    for (int slot = 1; slot <= 4; ++slot)
-        if (!edT(slot)->text().isEmpty())
-            Numbers::StrToCurr(TdmDataModule::CheckNumber(edT(slot)->text()));
-    bool inRange = true;
-    for (int slot = 1; slot <= 4; ++slot) {
-        const QString text = edT(slot)->text();
-        const Fixed t = text.isEmpty() ? Fixed() : Numbers::StrToCurr(text);
-        if (t > 2000)
-            inRange = false;
-    }
-    if (!inRange) {
-        MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
-    } else {
+    if (TemperaturesAccepted()) {
         if (viscosity)
             for (int slot = 1; slot <= 4; ++slot)
                 if (SlotOpen(slot))

@@ -56,7 +56,7 @@ void TfmWykres::sbButlerClick()
             ShowMessage(NotAvailable);
         return;
     }
-    if (!ButlerTemperaturesAccepted())
+    if (!TemperaturesAccepted())
         return;
     if (fmSelect->chbX->isChecked()) {
         const QString property = fmSelect->dblWlasnosci->Text();
@@ -71,22 +71,6 @@ void TfmWykres::sbButlerClick()
         DrawButlerTempDependence();
         SetButlerCount(GetButlerCount() + 1);
     });
-}
-
-// Every typed temperature must pass the number check and lie at or below 2000 K.
-bool TfmWykres::ButlerTemperaturesAccepted()
-{
-    for (int slot = 1; slot <= 4; ++slot)
-        if (!edT(slot)->text().isEmpty())
-            Numbers::StrToCurr(TdmDataModule::CheckNumber(edT(slot)->text()));
-    for (int slot = 1; slot <= 4; ++slot) {
-        const QString text = edT(slot)->text();
-        if ((text.isEmpty() ? Fixed() : Numbers::StrToCurr(text)) > 2000) {
-            MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
-            return false;
-        }
-    }
-    return true;
 }
 
 void TfmWykres::DrawButlerIsotherms()
