@@ -298,6 +298,8 @@ void TfmWykres::BuildLayout()
     Panel2 = Panel(this, "Panel2");
     Panel2->setFixedHeight(100);
     auto *panel2Layout = new QVBoxLayout(Panel2);
+    panel2Layout->setContentsMargins(6, 4, 6, 4);
+    panel2Layout->setSpacing(2);
     auto *buttons = new QHBoxLayout;
     sbHelp = Button(Panel2, "sbHelp", QStringLiteral("Help"));
     sbPrint = Button(Panel2, "sbPrint", QStringLiteral("Print"));
@@ -321,7 +323,7 @@ void TfmWykres::BuildLayout()
     lblTmodel->setObjectName(QStringLiteral("lblTmodel"));
     edModel = new QLineEdit(Panel2);
     edModel->setObjectName(QStringLiteral("edModel"));
-    edModel->setMaximumWidth(60);
+    edModel->setFixedWidth(56);
     lblK = new QLabel(QStringLiteral("[ K ]"), Panel2);
     lblK->setObjectName(QStringLiteral("lblK"));
     lblSelectModel = new QLabel(QStringLiteral("Select model:"), Panel2);
@@ -329,12 +331,14 @@ void TfmWykres::BuildLayout()
     cbModel1 = new QComboBox(Panel2);
     cbModel1->setObjectName(QStringLiteral("cbModel1"));
     cbModel1->setEditable(true); // a model may also be typed
-    cbModel1->setMinimumContentsLength(18);
+    cbModel1->setMinimumContentsLength(16);
+    cbModel1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     sbModelOK = Button(Panel2, "sbModelOK", QStringLiteral("OK"));
     sbClear1 = Button(Panel2, "sbClear1", QStringLiteral("Clear"));
-    for (QWidget *w : std::initializer_list<QWidget *>{ lblViscosity, lblTmodel, edModel, lblK,
-                                                        lblSelectModel, cbModel1, sbModelOK,
-                                                        sbClear1 })
+    // The explanation stands above the inputs, so the row fits the window's width.
+    panel2Layout->addWidget(lblViscosity);
+    for (QWidget *w : std::initializer_list<QWidget *>{ lblTmodel, edModel, lblK, lblSelectModel,
+                                                        cbModel1, sbModelOK, sbClear1 })
         model->addWidget(w);
     model->addStretch(1);
     panel2Layout->addLayout(model);

@@ -156,6 +156,10 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     m_left->setLabelFormat(QStringLiteral("%.4g"));
     m_left->setMinorTickCount(4);
     c->legend()->setAlignment(Qt::AlignRight);
+    c->legend()->setShowToolTips(true); // a long title the legend cuts short is shown whole
+    QFont legendFont = c->legend()->font();
+    legendFont.setPointSizeF(7.5);
+    c->legend()->setFont(legendFont);
     // Qt draws an axis only while a series is attached to it; an empty chart still shows its
     // frame and titles.
     auto *frame = new QLineSeries(c);
