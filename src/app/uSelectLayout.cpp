@@ -27,15 +27,6 @@ QCheckBox *CheckBox(QWidget *parent, const char *name, const QString &caption, b
     return box;
 }
 
-TSpeedButton *Button(QWidget *parent, const char *name, const QString &caption, bool enabled,
-    const QString &hint = {})
-{
-    auto *button = new TSpeedButton(parent, QLatin1String(name), caption);
-    button->setEnabled(enabled);
-    button->setToolTip(hint);
-    return button;
-}
-
 } // namespace
 
 // Design states are set here, before any handler is connected, so they run nothing.
@@ -108,20 +99,23 @@ void TfmSelect::BuildLayout()
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    SpeedButton5 = Button(
-        this, "SpeedButton5", QStringLiteral("Show"), false, QStringLiteral("Metals Properties"));
-    SpeedButton6
-        = Button(this, "SpeedButton6", QStringLiteral("Fig"), true, QStringLiteral("Figure"));
-    sbPhaseDiagram = Button(
-        this, "sbPhaseDiagram", QStringLiteral("Ph Diag"), false, QStringLiteral("Phase Diagrams"));
-    sbMenisk = Button(this, "sbMenisk", QStringLiteral("Menisc"), false,
+    SpeedButton5 = new TSpeedButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("Show"),
+        false, QStringLiteral("Metals Properties"));
+    SpeedButton6 = new TSpeedButton(this, QStringLiteral("SpeedButton6"), QStringLiteral("Fig"),
+        true, QStringLiteral("Figure"));
+    sbPhaseDiagram = new TSpeedButton(this, QStringLiteral("sbPhaseDiagram"),
+        QStringLiteral("Ph Diag"), false, QStringLiteral("Phase Diagrams"));
+    sbMenisk = new TSpeedButton(this, QStringLiteral("sbMenisk"), QStringLiteral("Menisc"), false,
         QStringLiteral("Meniscographic measurements"));
-    sbSolid = Button(this, "sbSolid", QStringLiteral("Solid sim"), false,
+    sbSolid = new TSpeedButton(this, QStringLiteral("sbSolid"), QStringLiteral("Solid sim"), false,
         QStringLiteral("Solidification Simulation"));
-    sbHelp = Button(this, "sbHelp", QStringLiteral("Help"), true);
-    SpeedButton2 = Button(this, "SpeedButton2", QStringLiteral("Back"), true);
-    SpeedButton1 = Button(this, "SpeedButton1", QStringLiteral("Next"), false);
-    SpeedButton3 = Button(this, "SpeedButton3", QStringLiteral("Exit"), true);
+    sbHelp = new TSpeedButton(this, QStringLiteral("sbHelp"), QStringLiteral("Help"), true);
+    SpeedButton2
+        = new TSpeedButton(this, QStringLiteral("SpeedButton2"), QStringLiteral("Back"), true);
+    SpeedButton1
+        = new TSpeedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("Next"), false);
+    SpeedButton3
+        = new TSpeedButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("Exit"), true);
     for (TSpeedButton *b : { SpeedButton5, SpeedButton6, sbPhaseDiagram, sbMenisk, sbSolid })
         buttons->addWidget(b);
     buttons->addStretch(1);

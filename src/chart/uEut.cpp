@@ -14,10 +14,7 @@ TfmEut::TfmEut(QWidget *owner)
     : TForm(owner, QStringLiteral("fmEut"), QStringLiteral("Virelt 2"))
 {
     setFixedSize(343, 120);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(clMoneyGreen));
-    setPalette(p);
+    SetBackground(this, clMoneyGreen);
     auto *layout = new QVBoxLayout(this);
     lblEut = new QLabel(this);
     lblEut->setObjectName(QStringLiteral("lblEut"));

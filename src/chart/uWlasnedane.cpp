@@ -34,10 +34,7 @@ TfmWlasnedane::TfmWlasnedane(QWidget *owner)
     : TForm(owner, QStringLiteral("fmWlasnedane"), QStringLiteral("Virelt 2"))
 {
     resize(520, 420);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(clMoneyGreen));
-    setPalette(p);
+    SetBackground(this, clMoneyGreen);
     auto *layout = new QHBoxLayout(this);
 
     Memo1 = new QPlainTextEdit(this);

@@ -18,10 +18,7 @@ QWidget *Panel(QWidget *parent, const char *name)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(QLatin1String(name));
-    panel->setAutoFillBackground(true);
-    QPalette p = panel->palette();
-    p.setColor(QPalette::Window, ToQColor(clMoneyGreen));
-    panel->setPalette(p);
+    SetBackground(panel, clMoneyGreen);
     return panel;
 }
 
@@ -36,16 +33,7 @@ QLabel *Caption(QWidget *parent, const char *name, const QString &text = {})
     return label;
 }
 
-TSpeedButton *Button(QWidget *parent, const char *name, const QString &caption,
-                     bool enabled = true)
-{
-    auto *b = new TSpeedButton(parent, QLatin1String(name), caption);
-    b->setEnabled(enabled);
-    return b;
-}
-
-TDBGrid *Grid(QWidget *parent, const char *name, std::vector<TColumn> columns,
-              TDataSource *source)
+TDBGrid *Grid(QWidget *parent, const char *name, std::vector<TColumn> columns, TDataSource *source)
 {
     auto *grid = new TDBGrid(parent, QLatin1String(name));
     grid->SetColumns(std::move(columns));
@@ -75,7 +63,7 @@ TColumn Col(const char *field, const QString &title, int width = 64)
 
 // A temperature tab: publication picker, equations grid, and the Show/Clear/Graph row.
 void BuildTemperatureTab(QWidget *tab, TDBLookupComboBox *picker, TDBGrid *grid,
-                         std::initializer_list<QWidget *> buttons, QCheckBox *selectAll)
+    std::initializer_list<QWidget *> buttons, QCheckBox *selectAll)
 {
     auto *layout = new QVBoxLayout(tab);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -151,7 +139,7 @@ void TfmWykres::BuildLayout()
     auto *tsXLayout = new QGridLayout(tsX);
     tsXLayout->setContentsMargins(4, 4, 4, 4);
     tsXLayout->addWidget(dblAutor, 0, 0, 1, 4);
-    std::array<QLineEdit *, 4> edits{};
+    std::array<QLineEdit *, 4> edits {};
     for (int slot = 1; slot <= 4; ++slot) {
         auto *edit = new QLineEdit(tsX);
         edit->setObjectName(QStringLiteral("edT%1").arg(slot));
@@ -174,22 +162,22 @@ void TfmWykres::BuildLayout()
     edT4 = edits[3];
     chbShow = CheckBox(tsX, "chbShow", QStringLiteral("  Show calculated value"), true);
     tsXLayout->addWidget(chbShow, 3, 0, 1, 4);
-    sbShow = Button(tsX, "sbShow", QStringLiteral("Show"), false);
-    sbClear = Button(tsX, "sbClear", QStringLiteral("Clear"));
+    sbShow = new TSpeedButton(tsX, QStringLiteral("sbShow"), QStringLiteral("Show"), false);
+    sbClear = new TSpeedButton(tsX, QStringLiteral("sbClear"), QStringLiteral("Clear"));
     tsXLayout->addWidget(sbShow, 4, 0, 1, 2);
     tsXLayout->addWidget(sbClear, 4, 2, 1, 2);
 
     tsTemp1 = PageControl1->AddPage(QStringLiteral("tsTemp1"), QStringLiteral(" SELECT AUTHOR"));
     dblAutor2 = Picker(tsTemp1, "dblAutor2", dm->dsAutor);
-    dbgTemp1 = Grid(tsTemp1, "dbgTemp1", { Col("X", QStringLiteral("X"), 120) },
-                    dm->dsRownania);
+    dbgTemp1 = Grid(tsTemp1, "dbgTemp1", { Col("X", QStringLiteral("X"), 120) }, dm->dsRownania);
     dbgTemp1->SetMultiSelect(true);
-    sbShowT1 = Button(tsTemp1, "sbShowT1", QStringLiteral("Show"));
-    sbClearT1 = Button(tsTemp1, "sbClearT1", QStringLiteral("Clear"));
-    sbGraphT1 = Button(tsTemp1, "sbGraphT1", QStringLiteral("Graph"), false);
+    sbShowT1 = new TSpeedButton(tsTemp1, QStringLiteral("sbShowT1"), QStringLiteral("Show"));
+    sbClearT1 = new TSpeedButton(tsTemp1, QStringLiteral("sbClearT1"), QStringLiteral("Clear"));
+    sbGraphT1
+        = new TSpeedButton(tsTemp1, QStringLiteral("sbGraphT1"), QStringLiteral("Graph"), false);
     chbSelectT1 = CheckBox(tsTemp1, "chbSelectT1", QStringLiteral("SELECT ALL "), false);
-    BuildTemperatureTab(tsTemp1, dblAutor2, dbgTemp1, { sbShowT1, sbClearT1, sbGraphT1 },
-                        chbSelectT1);
+    BuildTemperatureTab(
+        tsTemp1, dblAutor2, dbgTemp1, { sbShowT1, sbClearT1, sbGraphT1 }, chbSelectT1);
 
     // Lower page control: equations, calculated values, second temperature tab, sections.
     PageControl2 = new TPageControl(Panel6, QStringLiteral("PageControl2"));
@@ -197,24 +185,22 @@ void TfmWykres::BuildLayout()
     Panel6->layout()->setContentsMargins(0, 0, 0, 0);
     tsRownania = PageControl2->AddPage(QStringLiteral("tsRownania"), QString());
     dbgRownania = Grid(tsRownania, "dbgRownania",
-                       { Col("X", QStringLiteral("X"), 55), Col("A", QStringLiteral("A"), 70),
-                         Col("B", QStringLiteral("B"), 80) },
-                       dm->dsRownania);
+        { Col("X", QStringLiteral("X"), 55), Col("A", QStringLiteral("A"), 70),
+            Col("B", QStringLiteral("B"), 80) },
+        dm->dsRownania);
     (new QVBoxLayout(tsRownania))->addWidget(dbgRownania);
 
-    const std::array<TDataSource *, 4> punkty{ dm->dsPunkty1, dm->dsPunkty2, dm->dsPunkty3,
-                                               dm->dsPunkty4 };
-    std::array<TDBGrid *, 4> valueGrids{};
+    const std::array<TDataSource *, 4> punkty { dm->dsPunkty1, dm->dsPunkty2, dm->dsPunkty3,
+        dm->dsPunkty4 };
+    std::array<TDBGrid *, 4> valueGrids {};
     tsWynikiT1T2 = PageControl2->AddPage(QStringLiteral("tsWynikiT1T2"), QString());
     tsWynikiT3T4 = PageControl2->AddPage(QStringLiteral("tsWynikiT3T4"), QString());
     for (int slot = 1; slot <= 4; ++slot) {
         QWidget *tab = slot <= 2 ? tsWynikiT1T2 : tsWynikiT3T4;
-        valueGrids[slot - 1] =
-            Grid(tab, qPrintable(QStringLiteral("dbgT%1").arg(slot)),
-                 { Col("X", QStringLiteral("X"), 45),
-                   Col(qPrintable(QStringLiteral("DensityT%1").arg(slot)), QStringLiteral("A "),
-                       55) },
-                 punkty[slot - 1]);
+        valueGrids[slot - 1] = Grid(tab, qPrintable(QStringLiteral("dbgT%1").arg(slot)),
+            { Col("X", QStringLiteral("X"), 45),
+                Col(qPrintable(QStringLiteral("DensityT%1").arg(slot)), QStringLiteral("A "), 55) },
+            punkty[slot - 1]);
     }
     dbgT1 = valueGrids[0];
     dbgT2 = valueGrids[1];
@@ -227,42 +213,41 @@ void TfmWykres::BuildLayout()
 
     tsTemp2 = PageControl2->AddPage(QStringLiteral("tsTemp2"), QStringLiteral(" SELECT AUTHOR"));
     dblAutor3 = Picker(tsTemp2, "dblAutor3", dm->dsAutor1);
-    dbgTemp2 = Grid(tsTemp2, "dbgTemp2", { Col("X", QStringLiteral("X"), 120) },
-                    dm->dsRownania2);
+    dbgTemp2 = Grid(tsTemp2, "dbgTemp2", { Col("X", QStringLiteral("X"), 120) }, dm->dsRownania2);
     dbgTemp2->SetMultiSelect(true);
-    sbShowT2 = Button(tsTemp2, "sbShowT2", QStringLiteral("Show"));
-    sbClearT2 = Button(tsTemp2, "sbClearT2", QStringLiteral("Clear"));
-    sbGraphT2 = Button(tsTemp2, "sbGraphT2", QStringLiteral("Graph"), false);
+    sbShowT2 = new TSpeedButton(tsTemp2, QStringLiteral("sbShowT2"), QStringLiteral("Show"));
+    sbClearT2 = new TSpeedButton(tsTemp2, QStringLiteral("sbClearT2"), QStringLiteral("Clear"));
+    sbGraphT2
+        = new TSpeedButton(tsTemp2, QStringLiteral("sbGraphT2"), QStringLiteral("Graph"), false);
     chbSelectT2 = CheckBox(tsTemp2, "chbSelectT2", QStringLiteral("SELECT ALL"), false);
-    BuildTemperatureTab(tsTemp2, dblAutor3, dbgTemp2, { sbShowT2, sbClearT2, sbGraphT2 },
-                        chbSelectT2);
+    BuildTemperatureTab(
+        tsTemp2, dblAutor3, dbgTemp2, { sbShowT2, sbClearT2, sbGraphT2 }, chbSelectT2);
 
     tsRownania45 = PageControl2->AddPage(QStringLiteral("tsRownania45"), QString());
     dbgDane45 = Grid(tsRownania45, "dbgDane45",
-                     { Col("X", QStringLiteral("X"), 45), Col("A", QStringLiteral("A"), 55),
-                       Col("B", QStringLiteral("B"), 60), Col("UKLAD", QStringLiteral("SYSTEM"), 90) },
-                     dm->dsDane45);
+        { Col("X", QStringLiteral("X"), 45), Col("A", QStringLiteral("A"), 55),
+            Col("B", QStringLiteral("B"), 60), Col("UKLAD", QStringLiteral("SYSTEM"), 90) },
+        dm->dsDane45);
     (new QVBoxLayout(tsRownania45))->addWidget(dbgDane45);
     PageControl2->SetPageVisible(tsRownania45, false);
 
-    const std::array<TDataSource *, 4> wyniki{ dm->dsWyniki45, dm->dsWyniki452,
-                                               dm->dsWyniki453, dm->dsWyniki454 };
-    const std::array<const char *, 4> captionNames{ "panT1", "panT2", "Panel8", "Panel9" };
-    std::array<QWidget *, 4> wynikiTabs{};
-    std::array<QLabel *, 4> wynikiCaptions{};
-    std::array<TDBGrid *, 4> wynikiGrids{};
+    const std::array<TDataSource *, 4> wyniki { dm->dsWyniki45, dm->dsWyniki452, dm->dsWyniki453,
+        dm->dsWyniki454 };
+    const std::array<const char *, 4> captionNames { "panT1", "panT2", "Panel8", "Panel9" };
+    std::array<QWidget *, 4> wynikiTabs {};
+    std::array<QLabel *, 4> wynikiCaptions {};
+    std::array<TDBGrid *, 4> wynikiGrids {};
     for (int slot = 1; slot <= 4; ++slot) {
-        QWidget *tab = PageControl2->AddPage(QStringLiteral("tsWynikiT%1").arg(slot),
-                                             QStringLiteral("T%1").arg(slot));
+        QWidget *tab = PageControl2->AddPage(
+            QStringLiteral("tsWynikiT%1").arg(slot), QStringLiteral("T%1").arg(slot));
         wynikiTabs[slot - 1] = tab;
         wynikiCaptions[slot - 1] = Caption(tab, captionNames[slot - 1]);
-        wynikiGrids[slot - 1] =
-            Grid(tab, qPrintable(QStringLiteral("dbgWynikiT%1").arg(slot)),
-                 { Col("X", QStringLiteral("X"), 45),
-                   Col(qPrintable(QStringLiteral("DensityT%1").arg(slot)),
-                       QStringLiteral("T%1").arg(slot), 55),
-                   Col("SYSTEM", QStringLiteral("SYSTEM"), 90) },
-                 wyniki[slot - 1]);
+        wynikiGrids[slot - 1] = Grid(tab, qPrintable(QStringLiteral("dbgWynikiT%1").arg(slot)),
+            { Col("X", QStringLiteral("X"), 45),
+                Col(qPrintable(QStringLiteral("DensityT%1").arg(slot)),
+                    QStringLiteral("T%1").arg(slot), 55),
+                Col("SYSTEM", QStringLiteral("SYSTEM"), 90) },
+            wyniki[slot - 1]);
         BuildResultTab(tab, wynikiCaptions[slot - 1], { wynikiGrids[slot - 1] });
         PageControl2->SetPageVisible(tab, false);
     }
@@ -282,14 +267,14 @@ void TfmWykres::BuildLayout()
     // The reference list.
     Panel1 = Panel(this, "Panel1");
     Panel1->setFixedHeight(60);
-    dbgPublikacje =
-        Grid(Panel1, "dbgPublikacje",
-             { Col("OZNACZENIE", QStringLiteral("REFERENCES"), 90),
-               Col("NAZWISKA", QStringLiteral("AUTHORS"), 150),
-               Col("TYTUL", QStringLiteral("TITLE"), 200),
-               Col("CZASOPISMO", QStringLiteral("JOURNAL"), 110), Col("WOLUMIN", QStringLiteral("VOL"), 40),
-               Col("ROK", QStringLiteral("YEAR"), 40), Col("STRONY", QStringLiteral("PAGES"), 60) },
-             dm->dsPublikacje);
+    dbgPublikacje = Grid(Panel1, "dbgPublikacje",
+        { Col("OZNACZENIE", QStringLiteral("REFERENCES"), 90),
+            Col("NAZWISKA", QStringLiteral("AUTHORS"), 150),
+            Col("TYTUL", QStringLiteral("TITLE"), 200),
+            Col("CZASOPISMO", QStringLiteral("JOURNAL"), 110),
+            Col("WOLUMIN", QStringLiteral("VOL"), 40), Col("ROK", QStringLiteral("YEAR"), 40),
+            Col("STRONY", QStringLiteral("PAGES"), 60) },
+        dm->dsPublikacje);
     (new QVBoxLayout(Panel1))->addWidget(dbgPublikacje);
     Panel1->layout()->setContentsMargins(2, 2, 2, 2);
     root->addWidget(Panel1);
@@ -301,17 +286,18 @@ void TfmWykres::BuildLayout()
     panel2Layout->setContentsMargins(6, 4, 6, 4);
     panel2Layout->setSpacing(2);
     auto *buttons = new QHBoxLayout;
-    sbHelp = Button(Panel2, "sbHelp", QStringLiteral("Help"));
-    sbPrint = Button(Panel2, "sbPrint", QStringLiteral("Print"));
-    sbButler = Button(Panel2, "sbButler", QStringLiteral("Butler"), false);
-    sbGraph = Button(Panel2, "sbGraph", QStringLiteral("Approx"), false);
-    sbPbSn = Button(Panel2, "sbPbSn", QStringLiteral("PbSn"));
+    sbHelp = new TSpeedButton(Panel2, QStringLiteral("sbHelp"), QStringLiteral("Help"));
+    sbPrint = new TSpeedButton(Panel2, QStringLiteral("sbPrint"), QStringLiteral("Print"));
+    sbButler
+        = new TSpeedButton(Panel2, QStringLiteral("sbButler"), QStringLiteral("Butler"), false);
+    sbGraph = new TSpeedButton(Panel2, QStringLiteral("sbGraph"), QStringLiteral("Approx"), false);
+    sbPbSn = new TSpeedButton(Panel2, QStringLiteral("sbPbSn"), QStringLiteral("PbSn"));
     sbPbSn->setToolTip(QStringLiteral("(PbSn)eut"));
-    sbExit = Button(Panel2, "sbExit", QStringLiteral("Exit"));
-    sbBack = Button(Panel2, "sbBack", QStringLiteral("Back"));
-    sbNext = Button(Panel2, "sbNext", QStringLiteral("End"));
-    for (QWidget *b : std::initializer_list<QWidget *>{ sbHelp, sbPrint, sbButler, sbGraph,
-                                                        sbPbSn, sbExit, sbBack, sbNext })
+    sbExit = new TSpeedButton(Panel2, QStringLiteral("sbExit"), QStringLiteral("Exit"));
+    sbBack = new TSpeedButton(Panel2, QStringLiteral("sbBack"), QStringLiteral("Back"));
+    sbNext = new TSpeedButton(Panel2, QStringLiteral("sbNext"), QStringLiteral("End"));
+    for (QWidget *b : std::initializer_list<QWidget *> {
+             sbHelp, sbPrint, sbButler, sbGraph, sbPbSn, sbExit, sbBack, sbNext })
         buttons->addWidget(b);
     buttons->addStretch(1);
     panel2Layout->addLayout(buttons);
@@ -333,12 +319,12 @@ void TfmWykres::BuildLayout()
     cbModel1->setEditable(true); // a model may also be typed
     cbModel1->setMinimumContentsLength(16);
     cbModel1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    sbModelOK = Button(Panel2, "sbModelOK", QStringLiteral("OK"));
-    sbClear1 = Button(Panel2, "sbClear1", QStringLiteral("Clear"));
+    sbModelOK = new TSpeedButton(Panel2, QStringLiteral("sbModelOK"), QStringLiteral("OK"));
+    sbClear1 = new TSpeedButton(Panel2, QStringLiteral("sbClear1"), QStringLiteral("Clear"));
     // The explanation stands above the inputs, so the row fits the window's width.
     panel2Layout->addWidget(lblViscosity);
-    for (QWidget *w : std::initializer_list<QWidget *>{ lblTmodel, edModel, lblK, lblSelectModel,
-                                                        cbModel1, sbModelOK, sbClear1 })
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             lblTmodel, edModel, lblK, lblSelectModel, cbModel1, sbModelOK, sbClear1 })
         model->addWidget(w);
     model->addStretch(1);
     panel2Layout->addLayout(model);

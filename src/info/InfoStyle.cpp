@@ -46,14 +46,6 @@ QFont TitleFont()
     return font;
 }
 
-void Paint(QWidget *widget, TColor color)
-{
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, ToQColor(color));
-    widget->setPalette(p);
-}
-
 QVBoxLayout *FlushColumn(QWidget *widget)
 {
     auto *layout = new QVBoxLayout(widget);
@@ -68,7 +60,7 @@ QWidget *ButtonPanel(QWidget *parent, const char *name, int height, TColor color
     auto *panel = new QWidget(parent);
     panel->setObjectName(QLatin1String(name));
     panel->setFixedHeight(height);
-    Paint(panel, color);
+    SetBackground(panel, color);
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(10, 0, 10, 0);
     row->setSpacing(8);
@@ -82,8 +74,7 @@ QWidget *ButtonPanel(QWidget *parent, const char *name, int height, TColor color
 
 TSpeedButton *Button(QWidget *parent, const char *name, const QString &caption, bool enabled)
 {
-    auto *button = new TSpeedButton(parent, QLatin1String(name), caption);
-    button->setEnabled(enabled);
+    auto *button = new TSpeedButton(parent, QLatin1String(name), caption, enabled);
     button->setMinimumWidth(90);
     return button;
 }

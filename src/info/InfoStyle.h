@@ -22,9 +22,6 @@ QFont TimesPointFont(int pointSize, bool bold);
 // The bold, narrow face of grid titles.
 QFont TitleFont();
 
-// Fills the widget's background with the colour.
-void Paint(QWidget *widget, TColor color);
-
 // A column of the widget's parts, edge to edge.
 QVBoxLayout *FlushColumn(QWidget *widget);
 

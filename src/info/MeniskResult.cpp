@@ -10,7 +10,7 @@ using namespace InfoStyle;
 TMeniskResult::TMeniskResult(QWidget *owner, const QString &name)
     : TForm(owner, name, QStringLiteral("Virelt 2"))
 {
-    Paint(this, clMoneyGreen);
+    SetBackground(this, clMoneyGreen);
     m_layout = FlushColumn(this);
     DBGrid1 = new TDBGrid(this, QStringLiteral("DBGrid1"));
     DBGrid1->SetColumns({

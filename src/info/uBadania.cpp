@@ -19,7 +19,7 @@ TfmBadania::TfmBadania(QWidget *owner, const QString &name)
     : TForm(owner, name, QStringLiteral("Virelt 2"))
 {
     setFixedSize(ClientSize);
-    Paint(this, clMoneyGreen);
+    SetBackground(this, clMoneyGreen);
     auto *layout = FlushColumn(this);
     Body = new QWidget(this);
     layout->addWidget(Body, 1);

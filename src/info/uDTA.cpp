@@ -30,13 +30,13 @@ TfmDTA::TfmDTA(QWidget *owner)
 {
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     resize(700, 330);
-    Paint(this, clNavy);
+    SetBackground(this, clNavy);
     auto *layout = FlushColumn(this);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(65);
-    Paint(Panel1, clMoneyGreen);
+    SetBackground(Panel1, clMoneyGreen);
     auto *heading = new QVBoxLayout(Panel1);
     heading->setContentsMargins(8, 4, 8, 4);
     heading->setSpacing(2);

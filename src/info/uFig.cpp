@@ -14,7 +14,7 @@ TfmFig::TfmFig(QWidget *owner)
     : TForm(owner, QStringLiteral("fmFig"), QStringLiteral("Virelt 2"))
 {
     setFixedSize(360, 120);
-    Paint(this, clMoneyGreen);
+    SetBackground(this, clMoneyGreen);
     auto *layout = new QVBoxLayout(this);
     QFont bold = font();
     bold.setBold(true);

@@ -32,7 +32,7 @@ TfmFigers::TfmFigers(QWidget *owner)
     : TForm(owner, QStringLiteral("fmFigers"), QStringLiteral("VIRELT 2"))
 {
     setFixedSize(520, 360);
-    Paint(this, clMoneyGreen);
+    SetBackground(this, clMoneyGreen);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     Label1 = Label(this, "Label1",

@@ -36,7 +36,7 @@ QCheckBox *CheckBox(QWidget *parent, const char *name, const QString &caption, b
 void TfmMenisk::BuildLayout()
 {
     setFixedSize(620, 260);
-    Paint(this, clMoneyGreen);
+    SetBackground(this, clMoneyGreen);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 10, 14, 10);
     Label1 = Label(this, "Label1", QStringLiteral("Meniscographic Studies"), TimesFont(24, true));

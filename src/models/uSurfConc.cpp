@@ -50,10 +50,7 @@ void TfmSurfConc::BuildLayout()
 {
     resize(700, 500);
     // The panels show the window's colour; the chart paints its own white.
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(clMoneyGreen));
-    setPalette(p);
+    SetBackground(this, clMoneyGreen);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(2);

@@ -1,10 +1,13 @@
 #include "platform/Controls.h"
 
-TSpeedButton::TSpeedButton(QWidget *parent, const QString &name, const QString &caption)
+TSpeedButton::TSpeedButton(
+    QWidget *parent, const QString &name, const QString &caption, bool enabled, const QString &hint)
     : QToolButton(parent)
 {
     setObjectName(name);
     setText(caption);
+    setEnabled(enabled);
+    setToolTip(hint);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     setMinimumSize(75, 25);
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
@@ -34,4 +37,12 @@ void TTimer::SetEnabled(bool enabled)
         start();
     else if (!enabled)
         stop();
+}
+
+void SetBackground(QWidget *widget, TColor color)
+{
+    widget->setAutoFillBackground(true);
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, ToQColor(color));
+    widget->setPalette(p);
 }

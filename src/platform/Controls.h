@@ -10,7 +10,8 @@ class TSpeedButton : public QToolButton
 {
     Q_OBJECT
 public:
-    TSpeedButton(QWidget *parent, const QString &name, const QString &caption);
+    TSpeedButton(QWidget *parent, const QString &name, const QString &caption, bool enabled = true,
+        const QString &hint = {});
     // The caption colour; a disabled button still shows grey.
     void SetFontColor(TColor color);
     TColor FontColor() const { return m_fontColor; }
@@ -18,6 +19,9 @@ public:
 private:
     TColor m_fontColor = clWindowText;
 };
+
+// Fills the widget's background with the colour.
+void SetBackground(QWidget *widget, TColor color);
 
 // A timer whose Enabled := True starts it only when it is not already running.
 class TTimer : public QTimer
