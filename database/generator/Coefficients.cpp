@@ -52,6 +52,6 @@ double Significant(double value)
 
 long double LineValue(Property property, const Coefficients &c, long double t)
 {
-    return property == Property::Viscosity ? c.a * std::exp(c.b / (GasConstant * t))
+    return property == Property::Viscosity ? Arrhenius(c.a, c.b, t)
                                            : c.a + c.b * t;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "models/ViscosityModels.h"
+
 #include "Ids.h"
 
 #include <functional>
@@ -12,9 +14,6 @@ struct Coefficients
     double a;
     double b;
 };
-
-// The gas constant of the viscosity equations A*exp(E/(R*T)).
-inline constexpr long double GasConstant = 8.314472L;
 
 // value = A + B*T by least squares over evenly spaced temperatures of [tLow, tHigh]; exact (to
 // the rounding of the curve) when the curve is a straight line in T. maxDeviation receives the

@@ -2,28 +2,13 @@
 
 #include "app/Main.h"
 #include "app/uSelect.h"
-#include "chart/uWlasnedane.h"
 #include "chart/ListaWybranych.h"
+#include "chart/uWlasnedane.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
+#include "models/ViscosityModels.h"
 #include "platform/Application.h"
-#include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-
-namespace {
-
-QString Trimmed(const QString &s)
-{
-    return Numbers::Trim(s);
-}
-
-const QStringList ViscosityModelNames = { QStringLiteral("Iida-Ueda-Morita"),
-                                          QStringLiteral("Kaptay"),
-                                          QStringLiteral("Kozlov-Romanov-Petrov"),
-                                          QStringLiteral("Moelwyn-Hughes"),
-                                          QStringLiteral("Seetharaman-Du Sichen") };
-
-} // namespace
 
 TfmWykres::TfmWykres(QWidget *owner)
     : TForm(owner, QStringLiteral("fmWykres"), QStringLiteral("Virelt 2"))
@@ -106,8 +91,8 @@ bool TfmWykres::TempMode() const
 
 void TfmWykres::FormCreate()
 {
-    for (TQuery *q : { dmDataModule->qrExp, dmDataModule->qrExp2, dmDataModule->qrExp3,
-                       dmDataModule->qrExp4 })
+    for (TQuery *q :
+        { dmDataModule->qrExp, dmDataModule->qrExp2, dmDataModule->qrExp3, dmDataModule->qrExp4 })
         q->Close();
     dbgPublikacje->SetDataSource(nullptr);
     for (TDBLookupComboBox *picker : { dblAutor, dblAutor2, dblAutor3 }) {
@@ -157,9 +142,8 @@ void TfmWykres::FormShow()
         sbButler->hide();
         FViscoColorNo = 0;
     } else {
-        for (QWidget *w : std::initializer_list<QWidget *>{ lblViscosity, lblTmodel, edModel, lblK,
-                                                            lblSelectModel, cbModel1, sbModelOK,
-                                                            sbClear1 })
+        for (QWidget *w : std::initializer_list<QWidget *> { lblViscosity, lblTmodel, edModel, lblK,
+                 lblSelectModel, cbModel1, sbModelOK, sbClear1 })
             w->hide();
     }
     // 2.-4.
@@ -175,7 +159,7 @@ void TfmWykres::FormShow()
     const int K = Category();
     sbModelOK->setEnabled(false);
     cbModel1->clear();
-    cbModel1->addItems(ViscosityModelNames);
+    cbModel1->addItems(ViscosityModelChoices());
 
     // 6. Tabs by category.
     if (K < 3) {
@@ -187,10 +171,10 @@ void TfmWykres::FormShow()
         PageControl2->SetPageVisible(tsRownania45, false);
     } else if (!temp) {
         PageControl2->SetActivePage(tsRownania45);
-        PageControl2->SetPageCaption(
-            tsRownania45, P + QStringLiteral("  ") + S
-                              + (P == QLatin1String("Viscosity") ? QStringLiteral(" = A*Exp(E/R*T)")
-                                                                 : QStringLiteral(" = A+B*T")));
+        PageControl2->SetPageCaption(tsRownania45,
+            P + QStringLiteral("  ") + S
+                + (P == QLatin1String("Viscosity") ? QStringLiteral(" = A*Exp(E/R*T)")
+                                                   : QStringLiteral(" = A+B*T")));
         PageControl2->SetPageVisible(tsRownania, false);
         PageControl2->SetPageVisible(tsRownania45, true);
         PageControl2->SetPageVisible(tsWynikiT1, false);
@@ -270,9 +254,8 @@ void TfmWykres::FormShow()
                 caption->setText(equation);
         } else {
             DBChart1->SetLeftAxisTitle(P + QStringLiteral(" [mPa*s]"));
-            PageControl2->SetPageCaption(tsRownania,
-                                         P + QStringLiteral("  ") + S
-                                             + QStringLiteral(" = A*Exp[E/(R*T)]"));
+            PageControl2->SetPageCaption(
+                tsRownania, P + QStringLiteral("  ") + S + QStringLiteral(" = A*Exp[E/(R*T)]"));
             dbgRownania->SetColumnTitle(2, QStringLiteral("E"));
         }
         if (temp) {
@@ -282,14 +265,14 @@ void TfmWykres::FormShow()
             PageControl2->SetPageVisible(tsTemp2, true);
         } else if (K < 3) {
             for (int slot = 1; slot <= 4; ++slot)
-                dbgT(slot)->SetColumnField(1, molar ? QStringLiteral("VT%1").arg(slot)
-                                                    : QStringLiteral("VISCO"));
+                dbgT(slot)->SetColumnField(
+                    1, molar ? QStringLiteral("VT%1").arg(slot) : QStringLiteral("VISCO"));
         } else {
             for (int slot = 1; slot <= 4; ++slot) {
-                dbgWynikiT(slot)->SetColumnField(1, molar ? QStringLiteral("VT%1").arg(slot)
-                                                          : QStringLiteral("VISCO"));
-                dbgWynikiT(slot)->SetColumnField(2, molar ? QStringLiteral("UKLAD")
-                                                          : QStringLiteral("SYSTEM"));
+                dbgWynikiT(slot)->SetColumnField(
+                    1, molar ? QStringLiteral("VT%1").arg(slot) : QStringLiteral("VISCO"));
+                dbgWynikiT(slot)->SetColumnField(
+                    2, molar ? QStringLiteral("UKLAD") : QStringLiteral("SYSTEM"));
                 dbgWynikiT(slot)->SetColumnTitle(2, QStringLiteral("SYSTEM"));
             }
         }
@@ -307,23 +290,23 @@ bool TfmWykres::CheckAndSwitchTimer(bool complete)
 
 bool TfmWykres::CanShowX()
 {
-    return CheckAndSwitchTimer(!Trimmed(dblAutor->Text()).isEmpty()
-                               && !Trimmed(edT1->text()).isEmpty());
+    return CheckAndSwitchTimer(
+        !Numbers::Trim(dblAutor->Text()).isEmpty() && !Numbers::Trim(edT1->text()).isEmpty());
 }
 
 bool TfmWykres::CanShowT1()
 {
-    return CheckAndSwitchTimer(!Trimmed(dblAutor2->Text()).isEmpty());
+    return CheckAndSwitchTimer(!Numbers::Trim(dblAutor2->Text()).isEmpty());
 }
 
 bool TfmWykres::CanShowT2()
 {
-    return CheckAndSwitchTimer(!Trimmed(dblAutor3->Text()).isEmpty());
+    return CheckAndSwitchTimer(!Numbers::Trim(dblAutor3->Text()).isEmpty());
 }
 
 bool TfmWykres::CanShowAutor()
 {
-    return CheckAndSwitchTimer(!Trimmed(dblAutor->Text()).isEmpty());
+    return CheckAndSwitchTimer(!Numbers::Trim(dblAutor->Text()).isEmpty());
 }
 
 void TfmWykres::Timer1WykresTimer()

@@ -11,6 +11,7 @@
 #include "data/Worker.h"
 #include "data/uDataModule.h"
 #include "info/uAutorFig.h"
+#include "models/ViscosityModels.h"
 #include "platform/Dialogs.h"
 #include "platform/MathErrors.h"
 #include "platform/Numbers.h"
@@ -19,7 +20,6 @@ using Family = TdmDataModule::SlotFamily;
 
 namespace {
 
-constexpr long double GasConstant = 8.314472;
 
 bool HasRows(const TDataSet *dataSet)
 {
@@ -329,7 +329,7 @@ void TfmWykres::CalcViscosity(int slot)
         const double B = rows->FieldByName(QStringLiteral("B")).AsFloat();
         const double X = rows->FieldByName(QStringLiteral("X")).AsFloat();
         const double A = rows->FieldByName(QStringLiteral("A")).AsFloat();
-        const double visco = double(A * CheckedExp(B / (T * GasConstant)));
+        const double visco = Arrhenius(A, B, T);
         values.push_back(
             { K >= 3 ? rows->FieldByName(QStringLiteral("UKLAD")).AsString() : QString(), X,
               visco });

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr long double GasConstant = 8.314472L; // J/(mol·K)
-
 const QLatin1String ModelTexts[] = {
     QLatin1String("Iida-Ueda-Morita"),
     QLatin1String("Kaptay"),
@@ -29,6 +27,23 @@ double ExcessTerm(const std::array<double, 10> &c, double x, double t, const dou
 }
 
 } // namespace
+
+QStringList ViscosityModelChoices()
+{
+    QStringList choices;
+    for (const QLatin1String &text : ModelTexts)
+        if (text != QLatin1String("Seetharaman 1"))
+            choices << text;
+    return choices;
+}
+
+double Arrhenius(double a, double e, double t)
+{
+    // η is held as a double: a value beyond its range is an overflow, not infinity.
+    const double eta = static_cast<double>(
+        a * CheckedExp(CheckedDivide(e, static_cast<long double>(GasConstant) * t)));
+    return static_cast<double>(CheckedResult(eta));
+}
 
 std::optional<ViscosityModel> ViscosityModelFromText(QStringView text)
 {
@@ -52,7 +67,6 @@ QString TemperatureRangeMessage(const ViscositySystem &system)
 
 double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, double t)
 {
-    const double rt = GasConstant * t;
     const double y = 1 - 2 * static_cast<long double>(x);
     const double y2 = static_cast<long double>(y) * y;
     const double y3 = static_cast<long double>(y2) * y;
@@ -65,8 +79,7 @@ double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, 
     const long double a = (1 - lx) * system.a1 + lx * system.a2 + deltaA;
     const long double e = (1 - lx) * system.e1 + lx * system.e2 + deltaE;
     // η is held as a double: a value beyond its range is an overflow, not infinity.
-    const double eta = static_cast<double>(a * CheckedExp(CheckedDivide(e, rt)));
-    return static_cast<double>(CheckedResult(eta));
+    return Arrhenius(static_cast<double>(a), static_cast<double>(e), t);
 }
 
 std::vector<ViscosityPoint> ViscosityCurve(

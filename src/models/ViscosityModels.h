@@ -3,6 +3,7 @@
 #include "platform/Fixed.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -21,6 +22,15 @@ enum class ViscosityModel {
     Seetharaman1,
     SeetharamanDuSichen,
 };
+
+// The gas constant of the viscosity equations, J/(mol·K).
+inline constexpr double GasConstant = 8.314472;
+
+// The models offered for choice, in their order; "Seetharaman 1" can only be typed.
+QStringList ViscosityModelChoices();
+
+// A·exp(E/(R·T)): the viscosity [mPa·s] of an equation with A [mPa·s] and E [J/mol] at T [K].
+double Arrhenius(double a, double e, double t);
 
 // The model named exactly by its text ("Kaptay", ...); empty for any other text, for which
 // no excess terms are defined.

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr double GasConstant = 8.314472;
 
 // Equations of one property with their system and tag; sections and binaries alike.
 QVector<QVariantList> Equations(const BuiltDatabase &db, int property)
@@ -122,7 +121,7 @@ private slots:
             QVERIFY(system);
             for (int t : { system->minT, system->maxT }) {
                 const double stored
-                    = r[3].toDouble() * std::exp(r[4].toDouble() / (GasConstant * t));
+                    = Arrhenius(r[3].toDouble(), r[4].toDouble(), t);
                 const double model = Viscosity(*system, ViscosityModel::Kaptay, r[2].toDouble(), t);
                 QVERIFY2(std::fabs(stored - model) <= 1e-8 * model,
                     Mismatch(r, t, stored, model).constData());
@@ -180,7 +179,7 @@ private slots:
                              "r.ID_TAB_UKL AND e.ID_PUBLIKACJI = r.ID_PUBLIKACJI AND e.X = r.X AND "
                              "e.e IS r.Nr AND e.n IS r.Nr2";
         const auto equation = [](int property, double a, double b, double t) {
-            return property == 4 ? a * std::exp(b / (GasConstant * t)) : a + b * t;
+            return property == 4 ? Arrhenius(a, b, t) : a + b * t;
         };
         const QVector<QVariantList> points
             = db.Rows("SELECT r.ID_WLASCIWOSCI, r.T, r.Y, e.A, e.B FROM PUNKTY_D r " + join);
