@@ -2,7 +2,6 @@
 #include "data/uDataModule.h"
 
 #include "platform/Numbers.h"
-#include "platform/SqlConnection.h"
 
 #include <array>
 
@@ -11,32 +10,24 @@ TTable *TdmDataModule::ViscosityTable(int slot) const
     return std::array{ tblViscosity1, tblViscosity2, tblViscosity3, tblViscosity4 }.at(slot - 1);
 }
 
+static TTable::Record ViscosityRecord(const TdmDataModule::ViscosityRow &row)
+{
+    return { { QStringLiteral("X"), row.x },
+             { QStringLiteral("VISCO"), row.visco },
+             { QStringLiteral("UKLAD"), row.system } };
+}
+
 void TdmDataModule::AppendViscosity(int slot, const QString &system, double x, double visco)
 {
-    ViscosityTable(slot)->AppendRecord(
-        { { QStringLiteral("X"), x }, { QStringLiteral("VISCO"), visco },
-          { QStringLiteral("UKLAD"), system } });
+    ViscosityTable(slot)->AppendRecord(ViscosityRecord({ system, x, visco }));
 }
 
 void TdmDataModule::ReplaceViscosityRows(int slot, const std::vector<ViscosityRow> &rows)
 {
-    TTable *table = ViscosityTable(slot);
-    QSqlDatabase db = SqlConnection::For(table->DatabaseName());
-    table->Close();
-    db.transaction();
-    try {
-        table->EmptyTable();
-        table->Open();
-        for (const ViscosityRow &row : rows)
-            AppendViscosity(slot, row.system, row.x, row.visco);
-    } catch (...) {
-        db.rollback();
-        table->Close();
-        table->Open();
-        throw;
-    }
-    if (!db.commit())
-        throw EDatabaseError(table->Name() + QStringLiteral(": the rows could not be written"));
+    std::vector<TTable::Record> records;
+    for (const ViscosityRow &row : rows)
+        records.push_back(ViscosityRecord(row));
+    ViscosityTable(slot)->ReplaceAll(records);
 }
 
 QString TdmDataModule::CheckNumber(const QString &s)

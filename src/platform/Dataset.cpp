@@ -514,11 +514,8 @@ TDataSet::Result TTable::Fetch()
     return ExecuteAndFetch(q, Name());
 }
 
-void TTable::AppendRecord(const std::vector<std::pair<QString, QVariant>> &values)
+void TTable::Insert(const Record &values)
 {
-    if (!Active())
-        throw EDatabaseError(Name() + QStringLiteral(": Cannot perform this operation on a "
-                                                     "closed dataset"));
     QSqlDatabase db = DatabaseOf(*this);
     QStringList columns, marks;
     for (const auto &[column, value] : values) {
@@ -535,10 +532,9 @@ void TTable::AppendRecord(const std::vector<std::pair<QString, QVariant>> &value
     if (!q.exec())
         throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
     q.finish();
-    Replace(Fetch(), RecordCount());
 }
 
-void TTable::EmptyTable()
+void TTable::DeleteAll()
 {
     QSqlDatabase db = DatabaseOf(*this);
     CheckIdentifier(m_tableName);
@@ -546,8 +542,43 @@ void TTable::EmptyTable()
     if (!q.exec(QStringLiteral("DELETE FROM %1").arg(m_tableName)))
         throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
     q.finish();
+}
+
+void TTable::AppendRecord(const Record &values)
+{
+    if (!Active())
+        throw EDatabaseError(Name() + QStringLiteral(": Cannot perform this operation on a "
+                                                     "closed dataset"));
+    Insert(values);
+    Replace(Fetch(), RecordCount());
+}
+
+void TTable::EmptyTable()
+{
+    DeleteAll();
     if (Active())
         Replace(Fetch(), 0);
+}
+
+void TTable::ReplaceAll(const std::vector<Record> &records)
+{
+    QSqlDatabase db = DatabaseOf(*this);
+    if (!db.transaction())
+        throw EDatabaseError(Name() + QStringLiteral(": ") + db.lastError().text());
+    try {
+        DeleteAll();
+        for (const Record &record : records)
+            Insert(record);
+        if (!db.commit())
+            throw EDatabaseError(Name() + QStringLiteral(": ") + db.lastError().text());
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (Active())
+        Replace(Fetch(), 0);
+    else
+        Open();
 }
 
 // ---------------------------------------------------------------- TDataSource

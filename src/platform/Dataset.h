@@ -209,15 +209,24 @@ public:
     const QString &TableName() const { return m_tableName; }
     void SetTableName(const QString &name);
 
-    // Appends one row given by column name and keeps the table open on it.
-    void AppendRecord(const std::vector<std::pair<QString, QVariant>> &values);
+    // One row, its values by column name.
+    using Record = std::vector<std::pair<QString, QVariant>>;
+
+    // Appends one row and keeps the table open on it.
+    void AppendRecord(const Record &values);
     // Deletes every row.
     void EmptyTable();
+    // Replaces every row by `records` in one transaction: a failure leaves the rows as they
+    // were. The table is open afterwards.
+    void ReplaceAll(const std::vector<Record> &records);
 
 protected:
     Result Fetch() override;
 
 private:
+    void Insert(const Record &values);
+    void DeleteAll();
+
     QString m_tableName;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -63,9 +64,15 @@ long double StrToFloat(const QString &s)
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(s));
     QString c = t;
     c.replace(DecimalSeparator, u'.');
+    if (c.startsWith(u'+'))
+        c.remove(0, 1);
+    if (c.startsWith(u'.') || c.startsWith(QLatin1String("-.")))
+        c.insert(c.indexOf(u'.'), u'0');
+    // from_chars follows no locale, unlike strtold under a decimal-comma desktop.
     const std::string text = c.toStdString();
-    const long double value = std::strtold(text.c_str(), nullptr);
-    if (std::isinf(value))
+    long double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || std::isinf(value))
         throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(s));
     return value;
 }
@@ -90,8 +97,9 @@ QString FloatToStrWith(long double value, QChar separator)
         return QStringLiteral("0");
     // Up to 15 significant digits, no trailing zeros; exponent form below 1E-4 and from 1E15.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    const QString sci = QString::fromLatin1(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const QString sci = QString::fromLatin1(buffer, written.ptr - buffer);
     const qsizetype ePos = sci.indexOf(u'e');
     const int exponent = sci.mid(ePos + 1).toInt();
     QString mantissa = sci.left(ePos);

@@ -171,6 +171,18 @@ private slots:
         w.EmptyTable();
         QCOMPARE(w.RecordCount(), 0);
 
+        // Replacing all rows is one transaction: a row that fails keeps the old rows.
+        w.ReplaceAll({ { { "X", 0.1 }, { "VISCO", 2.0 }, { "UKLAD", "a" } },
+                       { { "X", 0.2 }, { "VISCO", 2.1 }, { "UKLAD", "b" } } });
+        QCOMPARE(w.RecordCount(), 2);
+        QVERIFY_THROWS_EXCEPTION(EDatabaseError,
+                                 w.ReplaceAll({ { { "X", 0.3 } }, { { "NO_SUCH", 1 } } }));
+        w.Close();
+        w.Open();
+        QCOMPARE(w.RecordCount(), 2);
+        QCOMPARE(w.FieldByName(QStringLiteral("UKLAD")).AsString(), QStringLiteral("a"));
+        w.EmptyTable();
+
         q.SetSQL({ QStringLiteral("SELECT X FROM T WHERE (DANE45.X = 1)") });
         QVERIFY_THROWS_EXCEPTION(EDatabaseError, q.Open());
         QVERIFY(!q.Active());
