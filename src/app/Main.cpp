@@ -3,6 +3,7 @@
 #include "app/uSelect.h"
 #include "data/uDataModule.h"
 #include "info/uDTA.h"
+#include "info/FigureNames.h"
 #include "info/uMenisk.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -15,11 +16,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-
-QString DatabaseFolder()
-{
-    return Paths::Join(Paths::ExeFolder(), QStringLiteral("Database"));
-}
 
 namespace {
 
@@ -101,15 +97,13 @@ TfmStart::TfmStart(QWidget *owner)
     bodyLayout->addWidget(Label4);
     layout->addWidget(body, 1);
 
-    MainMenu1 = BuildMainMenu(this);
+    MainMenu1 = BuildMainMenu(this, AccessPathItem::OwnHandler);
     Timer1 = new TTimer(this, QStringLiteral("Timer1"), 10, true);
 
     OnEvent(Timer1, &QTimer::timeout, this, &TfmStart::Timer1Timer);
     OnEvent(sbOK, &QToolButton::clicked, this, &TfmStart::sbOKClick);
     OnEvent(sbExit, &QToolButton::clicked, this, &TfmStart::sbExitClick);
-    OnEvent(MainMenu1.LitForm, &QAction::triggered, this, &TfmStart::LitFormClick);
     OnEvent(MainMenu1.AcessDatabase1, &QAction::triggered, this, &TfmStart::AcessDatabase1Click);
-    OnEvent(MainMenu1.DTA1, &QAction::triggered, this, &TfmStart::DTA1Click);
 }
 
 void TfmStart::FormShow()
@@ -163,13 +157,8 @@ void TfmStart::AcessDatabase1Click()
 {
     // The answer changes nothing: the database folder is always the one beside the program.
     InputBox(QStringLiteral("Catalogue of the database"),
-             QStringLiteral("Access path of the VIRELT 2 database"), DatabaseFolder());
+             QStringLiteral("Access path of the VIRELT 2 database"), Paths::DatabaseFolder());
     InitSaveDir();
-}
-
-void TfmStart::DTA1Click()
-{
-    ShowDTA(this);
 }
 
 void TfmStart::ShowDTA(QWidget *owner)
@@ -183,7 +172,7 @@ void TfmStart::ShowDTA(QWidget *owner)
 void TfmStart::NISTdatabase2Click()
 {
     Shell().OpenDocument(
-        Paths::Join(DatabaseFolder(), QStringLiteral("NIST/Release5/props01.html")));
+        Paths::Join(Paths::DatabaseFolder(), QStringLiteral("NIST/Release5/props01.html")));
 }
 
 void TfmStart::InitSaveDir()
@@ -193,36 +182,37 @@ void TfmStart::InitSaveDir()
 
 void TfmStart::OpenHelpPdf()
 {
-    Shell().OpenDocument(Paths::Join(DatabaseFolder(), QStringLiteral("VIRELT 2 PL.pdf")));
+    Shell().OpenDocument(Paths::Join(Paths::DatabaseFolder(), QStringLiteral("VIRELT 2 PL.pdf")));
 }
 
-bool TfmStart::OpenFirstPicture(const QString &subFolder, QString &folder)
+QString TfmStart::ChosenSystem() const
 {
-    folder = Paths::Join(DatabaseFolder(), subFolder) + u'/' + dblSelectSystem->Text() + u'/'
-        + (fmSelect ? fmSelect->dblSelect->Text() : QString()) + u'/';
+    return fmSelect ? fmSelect->dblSelect->Text() : QString();
+}
+
+bool TfmStart::OpenFirstPicture(const QString &folder)
+{
     // Name order and any case of ".jpg", so the first one found is the same on every run.
     const QStringList pictures =
         QDir(folder).entryList({ QStringLiteral("*.jpg") }, QDir::Files, QDir::Name);
     if (pictures.isEmpty())
         return false;
-    FSearchRec = pictures.first();
-    Shell().OpenDocument(folder + FSearchRec);
+    Shell().OpenDocument(folder + pictures.first());
     return true;
 }
 
 void TfmStart::OpenFigFolder()
 {
-    QString folder;
-    OpenFirstPicture(QStringLiteral("Fig"), folder);
-    FFigDir = folder;
+    FFigDir = FigureNames::FigureFolder(Paths::DatabaseFolder(), dblSelectSystem->Text(),
+                                        ChosenSystem());
+    OpenFirstPicture(FFigDir);
 }
 
 void TfmStart::OpenMeniskFolder()
 {
-    QString folder;
-    const bool found = OpenFirstPicture(QStringLiteral("Menisk"), folder);
-    FMeniskDir = folder;
-    if (!found)
+    FMeniskDir = FigureNames::MeniskFolder(Paths::DatabaseFolder(), dblSelectSystem->Text(),
+                                           ChosenSystem());
+    if (!OpenFirstPicture(FMeniskDir))
         MessageDlg(QStringLiteral("Sorry. No data!"), mtInformation, mbOKOnly);
 }
 

@@ -32,7 +32,6 @@ public:
     void sbExitClick();
     void LitFormClick();
     void AcessDatabase1Click();
-    void DTA1Click();
     void NISTdatabase2Click();
 
     QString GetSaveDir() const { return FSaveDir; }
@@ -62,19 +61,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Opens the first "*.jpg" of the figure or meniscographic folder of the current system;
-    // returns false when the folder holds none.
-    bool OpenFirstPicture(const QString &subFolder, QString &folder);
+    // The system chosen in the selection window, if it is open.
+    QString ChosenSystem() const;
+    // Opens the first "*.jpg" of the folder; returns false when the folder holds none.
+    bool OpenFirstPicture(const QString &folder);
 
     QString FSaveDir;
     QString FSaveDir2;
     QString FFigDir;
     QString FFigersDir;
     QString FMeniskDir;
-    QString FSearchRec;
 };
 
 inline QPointer<TfmStart> fmStart;
 
-// Folders of the database below the executable.
-QString DatabaseFolder();

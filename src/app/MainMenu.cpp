@@ -29,7 +29,7 @@ template <class T> void ShowOnClick(QAction *item, QPointer<T> &window)
 
 } // namespace
 
-TMainMenu BuildMainMenu(QDialog *window)
+TMainMenu BuildMainMenu(QDialog *window, AccessPathItem accessPath)
 {
     TMainMenu m;
     m.bar = new QMenuBar(window);
@@ -80,5 +80,13 @@ TMainMenu BuildMainMenu(QDialog *window)
                      [] { Application().Guard([] { fmStart->NISTdatabase2Click(); }); });
     QObject::connect(m.Help1, &QAction::triggered, window,
                      [] { Application().Guard([] { fmStart->OpenHelpPdf(); }); });
+    QObject::connect(m.LitForm, &QAction::triggered, window,
+                     [] { Application().Guard([] { fmStart->LitFormClick(); }); });
+    // The DTA window of one run is owned by the window whose menu opened it.
+    QObject::connect(m.DTA1, &QAction::triggered, window,
+                     [window] { Application().Guard([window] { fmStart->ShowDTA(window); }); });
+    if (accessPath == AccessPathItem::Restart)
+        QObject::connect(m.AcessDatabase1, &QAction::triggered, window,
+                         [] { Application().Guard([] { fmStart->RestartApplication(); }); });
     return m;
 }

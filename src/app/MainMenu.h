@@ -27,6 +27,10 @@ struct TMainMenu
     QAction *Help1 = nullptr;
 };
 
-// Builds the tree into the window's layout. The items whose behaviour is the same in every
-// window (methods, models, NIST, Help) are connected here; the window connects the others.
-TMainMenu BuildMainMenu(QDialog *window);
+// What "Access path of the database" does: the main window asks and keeps the folder, the
+// other windows restart the program.
+enum class AccessPathItem { OwnHandler, Restart };
+
+// Builds the tree into the window's layout and connects every item; with `OwnHandler` the
+// window connects the access-path item itself.
+TMainMenu BuildMainMenu(QDialog *window, AccessPathItem accessPath = AccessPathItem::Restart);

@@ -5,6 +5,7 @@
 #include "app/DiagramReferences.h"
 #include "app/Main.h"
 #include "chart/uWykresy.h"
+#include "data/Worker.h"
 #include "data/uDataModule.h"
 #include "info/uAutorFig.h"
 #include "info/uDiagram.h"
@@ -28,7 +29,7 @@ const QString MolarVolume = QStringLiteral("Molar volume");
 // The category of the chosen systems; 3 and more are ternary and higher.
 int CategoryId()
 {
-    return dmDataModule->qrSelect->FieldByName(QStringLiteral("ID_SELECT")).AsInteger();
+    return Worker::Key(dmDataModule->qrSelect, "ID_SELECT");
 }
 
 QString CategoryText()
@@ -38,7 +39,7 @@ QString CategoryText()
 
 QString DiagramFolder()
 {
-    return Paths::Join(DatabaseFolder(), QStringLiteral("Diagram"));
+    return Paths::Join(Paths::DatabaseFolder(), QStringLiteral("Diagram"));
 }
 
 } // namespace
@@ -73,9 +74,6 @@ void TfmSelect::ConnectHandlers()
     OnEvent(SpeedButton6, &QToolButton::clicked, this, &TfmSelect::SpeedButton6Click);
     OnEvent(sbPhaseDiagram, &QToolButton::clicked, this, &TfmSelect::sbPhaseDiagramClick);
     OnEvent(sbMenisk, &QToolButton::clicked, this, &TfmSelect::sbMeniskClick);
-    OnEvent(MainMenu1.LitForm, &QAction::triggered, this, &TfmSelect::LitFormClick);
-    OnEvent(MainMenu1.AcessDatabase1, &QAction::triggered, this, &TfmSelect::AcessDatabase1Click);
-    OnEvent(MainMenu1.DTA1, &QAction::triggered, this, &TfmSelect::DTA1Click);
 }
 
 bool TfmSelect::NextAllowed() const
@@ -266,17 +264,5 @@ void TfmSelect::sbMeniskClick()
     });
 }
 
-void TfmSelect::LitFormClick()
-{
-    fmStart->LitFormClick();
-}
 
-void TfmSelect::AcessDatabase1Click()
-{
-    fmStart->RestartApplication();
-}
 
-void TfmSelect::DTA1Click()
-{
-    fmStart->ShowDTA(this);
-}

@@ -54,9 +54,6 @@ public:
     void SpeedButton6Click();
     void sbPhaseDiagramClick();
     void sbMeniskClick();
-    void LitFormClick();
-    void AcessDatabase1Click();
-    void DTA1Click();
 
     // Fills the phase-diagram window's reference list with the block of the current system.
     void LoadDiagramReferences();

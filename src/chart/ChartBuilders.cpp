@@ -110,7 +110,7 @@ TPointSeries *TAbstractModelChart2::DrawIsotherm(const QString &author, const QS
 void TAbstractModelChart2::DrawTemperatureLines(TDBGrid *grid)
 {
     LoadPoints();
-    TDataSet *rows = grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+    TDataSet *rows = grid->DataSet();
     if (!rows)
         return;
     const int count = std::min(grid->SelectedRowsCount(), 20);

@@ -6,7 +6,7 @@
 // disabled; the controls are enabled again and the selection cleared however the walk ends.
 template <class Visit> void WalkGridRows(TDBGrid *grid, Visit visit)
 {
-    TDataSet *rows = grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+    TDataSet *rows = grid->DataSet();
     if (!rows)
         return;
     rows->DisableControls();

@@ -39,9 +39,6 @@ void TfmWykres::ConnectHandlers()
     OnEvent(edT2, &QLineEdit::textChanged, this, &TfmWykres::edT2Change);
     OnEvent(edT3, &QLineEdit::textChanged, this, &TfmWykres::edT3Change);
     OnEvent(sbShow, &QToolButton::clicked, this, &TfmWykres::sbShowClick);
-    OnEvent(MainMenu1.LitForm, &QAction::triggered, this, &TfmWykres::sbExitClick);
-    OnEvent(MainMenu1.AcessDatabase1, &QAction::triggered, this, &TfmWykres::AcessDatabase1Click);
-    OnEvent(MainMenu1.DTA1, &QAction::triggered, this, &TfmWykres::DTA1Click);
     OnEvent(Adddata1, &QAction::triggered, this, &TfmWykres::Adddata1Click);
     OnEvent(sbHelp, &QToolButton::clicked, this, &TfmWykres::sbHelpClick);
     OnEvent(sbShowT1, &QToolButton::clicked, this, &TfmWykres::sbShowT1Click);
@@ -208,12 +205,10 @@ void TfmWykres::FormShow()
         sbShow->setEnabled(CanShowX());
         DBChart1->SetBottomAxisTitle(XP);
         DBChart1->SetLegendFrameColor(clWindow);
-        DBChart1->SetLegendShadowSize(0);
         Adddata1->setEnabled(true);
     } else {
         DBChart1->SetBottomAxisTitle(QStringLiteral("Temperature [K]"));
         DBChart1->SetLegendFrameColor(clWindow);
-        DBChart1->SetLegendShadowSize(0);
         if (K >= 3) {
             PageControl2->SetPageVisible(tsRownania45, false);
             PageControl2->SetPageVisible(tsWynikiT1T2, false);
@@ -369,15 +364,7 @@ void TfmWykres::sbExitClick()
     fmStart->LitFormClick();
 }
 
-void TfmWykres::AcessDatabase1Click()
-{
-    fmStart->RestartApplication();
-}
 
-void TfmWykres::DTA1Click()
-{
-    fmStart->ShowDTA(this);
-}
 
 void TfmWykres::Adddata1Click()
 {

@@ -208,8 +208,6 @@ public:
     void edT3Change();
     void sbShowClick();
     void sbHelpClick();
-    void AcessDatabase1Click();
-    void DTA1Click();
     void Adddata1Click();
     void sbShowT1Click();
     void sbShowT2Click();

@@ -28,11 +28,6 @@ QString Hyphens()
     return QString(63, u'-');
 }
 
-TDataSet *DataSetOf(const TDBGrid *grid)
-{
-    return grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
-}
-
 // A number as the files write it: the general format with "." as the decimal point.
 QString Number(TDataSet *rows, const QString &field)
 {
@@ -73,14 +68,14 @@ QStringList TfmWykres::HeaderBlock(bool endsWithOf) const
 // row of the reference list), Null pieces left out.
 QString TfmWykres::ReferenceTag() const
 {
-    TDataSet *rows = DataSetOf(dbgPublikacje);
+    TDataSet *rows = dbgPublikacje->DataSet();
     const QVariant tag = rows ? rows->FieldByName(QStringLiteral("OZNACZENIE")).Value() : QVariant();
     return tag.isNull() ? QString() : tag.toString() + Blanks(2);
 }
 
 QString TfmWykres::ReferenceLine() const
 {
-    TDataSet *rows = DataSetOf(dbgPublikacje);
+    TDataSet *rows = dbgPublikacje->DataSet();
     if (!rows)
         return {};
     if (rows->RecNo() >= 0)

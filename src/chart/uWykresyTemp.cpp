@@ -24,11 +24,6 @@ TListaWybranych *LineIds(int tab)
     return tab == 1 ? ListaWybranychLini : ListaWybranychLini2;
 }
 
-TDataSet *Rows(const TDBGrid *grid)
-{
-    return grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
-}
-
 QVariant Value(TDataSet *dataSet, const char *field)
 {
     TField *f = dataSet ? dataSet->FindField(QLatin1String(field)) : nullptr;
@@ -130,7 +125,7 @@ void TfmWykres::ShowTemperatureTab(int tab)
     }
     sbGraphT(tab)->setEnabled(true);
     chbSelectT(tab)->setEnabled(true);
-    const QVariant x = Value(Rows(dbgTemp(tab)), "X");
+    const QVariant x = Value(dbgTemp(tab)->DataSet(), "X");
     if (x.isNull())
         ShowMessage(NotAvailable);
     else
@@ -153,7 +148,7 @@ void TfmWykres::GraphTemperatureTab(int tab)
             ShowMessage(NotAvailable);
         return;
     }
-    TDataSet *rows = Rows(grid);
+    TDataSet *rows = grid->DataSet();
     for (TBookmark row : SelectedRows(grid)) {
         rows->GotoBookmark(row);
         const bool filled = dm->GetTempLine(tab, section, rec);
@@ -207,7 +202,7 @@ void TfmWykres::DrawMeasuredPoints()
         }
     }
 
-    TDataSet *rows = Rows(dbgTemp1);
+    TDataSet *rows = dbgTemp1->DataSet();
     int drawn = 0;
     for (TBookmark row : SelectedRows(dbgTemp1)) {
         TDBChartFromQuery builder(query, DBChart1);
@@ -251,7 +246,7 @@ void TfmWykres::SelectAllRows(int tab)
 {
     TDBGrid *grid = dbgTemp(tab);
     grid->ClearSelectedRows();
-    TDataSet *rows = Rows(grid);
+    TDataSet *rows = grid->DataSet();
     if (!chbSelectT(tab)->isChecked() || !rows)
         return;
     rows->DisableControls();

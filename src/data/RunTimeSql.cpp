@@ -71,7 +71,7 @@ bool TdmDataModule::GetTempLine(int tab, bool section, TTempLineRec &rec)
     const QString tag = (tab == 1 ? chart.dblAutor2 : chart.dblAutor3)->Text();
     const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
     TDBGrid *grid = tab == 1 ? chart.dbgTemp1 : chart.dbgTemp2;
-    TDataSet *rows = grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+    TDataSet *rows = grid->DataSet();
     TField *xField = rows ? rows->FindField(QStringLiteral("X")) : nullptr;
     const QVariant x = xField ? xField->Value() : QVariant();
     if (x.isNull())

@@ -81,7 +81,7 @@ void TdmDataModule::DataModuleCreate()
 
 void TdmDataModule::InitDatabasePath()
 {
-    FDatabasePath = Paths::Join(Paths::ExeFolder(), QStringLiteral("Database"));
+    FDatabasePath = Paths::DatabaseFolder();
 }
 
 void TdmDataModule::SetDatabaseNames()

@@ -1,5 +1,6 @@
 #include "info/uAutorFig.h"
 
+#include "platform/Paths.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/uSelect.h"
@@ -160,7 +161,7 @@ void TfmAutorFig::FindFigure()
         section = fmFig->GetFigName();
     }
     const Candidates names = CandidateNames(s, section);
-    const QString folder = FigureFolder(DatabaseFolder(), s.category, s.system);
+    const QString folder = FigureFolder(Paths::DatabaseFolder(), s.category, s.system);
     for (const QString &name : { names.first, names.second }) {
         const QString path = name.isEmpty() ? QString() : FindFile(folder + name);
         if (!path.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "info/uFigers.h"
 
+#include "platform/Paths.h"
 #include "app/Main.h"
 #include "app/uSelect.h"
 #include "info/FigureNames.h"
@@ -75,7 +76,7 @@ void TfmFigers::PrepareFigList()
 {
     const QString author = fmAutorFig->AuthorText();
     fmStart->SetFigersDir(
-        FigureNames::FigersPrefix(DatabaseFolder(), Category(), System(), author));
+        FigureNames::FigersPrefix(Paths::DatabaseFolder(), Category(), System(), author));
     Label3->setText(author);
     FillFigList();
 }
@@ -88,7 +89,7 @@ void TfmFigers::FillFigList()
 
 void TfmFigers::PrepareMeniskList()
 {
-    fmStart->SetMeniskDir(FigureNames::MeniskFolder(DatabaseFolder(), Category(), System()));
+    fmStart->SetMeniskDir(FigureNames::MeniskFolder(Paths::DatabaseFolder(), Category(), System()));
     FillMeniskList();
     Label3->setText(fmMenisk->dblAutor->Text());
 }

@@ -1,5 +1,6 @@
 #include "info/uMenisk.h"
 
+#include "platform/Paths.h"
 #include "app/Main.h"
 #include "app/uSelect.h"
 #include "data/uDataModule.h"
@@ -113,7 +114,7 @@ void TfmMenisk::dblMeniskFigClick()
 QString TfmMenisk::FigurePath() const
 {
     const QString system = fmSelect->dblSelect->Text();
-    return FigureNames::MeniskFolder(DatabaseFolder(), fmStart->dblSelectSystem->Text(), system)
+    return FigureNames::MeniskFolder(Paths::DatabaseFolder(), fmStart->dblSelectSystem->Text(), system)
         + FigureNames::MeniskFileName(
             dblAutor->Text(), system, dblSelectMeniskFig->Text(), dblMeniskFig->Text());
 }

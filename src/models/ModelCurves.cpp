@@ -44,7 +44,7 @@ void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
 
 void ForEachSelectedX(TDBGrid *grid, const std::function<void(Fixed x)> &draw)
 {
-    TDataSet *rows = grid->DataSource() ? grid->DataSource()->DataSet() : nullptr;
+    TDataSet *rows = grid->DataSet();
     if (!rows)
         return;
     for (int i = 0; i < grid->SelectedRowsCount(); ++i) {

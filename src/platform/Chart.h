@@ -113,8 +113,6 @@ public:
     TColor LegendColor() const { return m_legendColor; }
     void SetLegendFrameColor(TColor color);
     TColor LegendFrameColor() const { return m_legendFrameColor; }
-    void SetLegendShadowSize(int size) { m_legendShadow = size; }
-    int LegendShadowSize() const { return m_legendShadow; }
 
     // The chart takes the series over; adding one twice does nothing.
     void AddSeries(TChartSeries *series);
@@ -148,5 +146,4 @@ private:
     TColor m_color = clWhite;
     TColor m_legendColor = clWhite;
     TColor m_legendFrameColor = clBlack;
-    int m_legendShadow = 3;
 };

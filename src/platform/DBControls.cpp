@@ -1,7 +1,6 @@
 #include "platform/DBControls.h"
 
 #include "platform/Application.h"
-#include "platform/Numbers.h"
 
 #include <QHeaderView>
 
@@ -157,16 +156,7 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
     TField *field = m_dataSet->FindField(column.fieldName);
     if (!field)
         return {};
-    // DisplayText reads the current row; format the asked row the same way.
-    const QVariant v = m_dataSet->RowValue(index.row(), *field);
-    if (v.isNull())
-        return QString();
-    if (v.typeId() == QMetaType::Double) {
-        return field->DisplayFormat().isEmpty()
-            ? Numbers::FloatToStr(v.toDouble())
-            : Numbers::FormatFloat(field->DisplayFormat(), v.toDouble());
-    }
-    return v.toString();
+    return field->DisplayTextAt(index.row());
 }
 
 QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -16,11 +16,9 @@ public:
     TDBLookupComboBox(QWidget *parent, const QString &name);
 
     void SetListSource(TDataSource *source);
-    TDataSource *ListSource() const { return m_source; }
     void SetKeyField(const QString &field);
     void SetListField(const QString &field);
 
-    QVariant KeyValue() const { return m_keyValue; }
     void SetKeyValue(const QVariant &key);
     // The shown value; empty when no key is chosen or the key is not in the list.
     QString Text() const { return currentIndex() < 0 ? QString() : currentText(); }
@@ -82,6 +80,8 @@ public:
 
     void SetDataSource(TDataSource *source);
     TDataSource *DataSource() const { return m_source; }
+    // The dataset the grid shows; none while it is unbound.
+    TDataSet *DataSet() const { return m_source ? m_source->DataSet() : nullptr; }
     void SetColumns(std::vector<TColumn> columns);
     const std::vector<TColumn> &Columns() const { return m_model->Columns(); }
     void SetColumnTitle(int index, const QString &title);

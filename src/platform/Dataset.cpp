@@ -100,12 +100,18 @@ QString TField::AsString() const
 
 QString TField::DisplayText() const
 {
-    const QVariant v = Value();
+    return DisplayTextAt(m_dataSet->RecNo());
+}
+
+QString TField::DisplayTextAt(int row) const
+{
+    const QVariant v = m_dataSet->RowValue(row, *this);
     if (v.isNull())
         return {};
-    if (v.typeId() == QMetaType::Double && !m_displayFormat.isEmpty())
-        return Numbers::FormatFloat(m_displayFormat, v.toDouble());
-    return AsString();
+    if (v.typeId() == QMetaType::Double)
+        return m_displayFormat.isEmpty() ? Numbers::FloatToStr(v.toDouble())
+                                         : Numbers::FormatFloat(m_displayFormat, v.toDouble());
+    return v.toString();
 }
 
 // ---------------------------------------------------------------- TDataSet
@@ -368,13 +374,6 @@ void TQuery::SetSQL(const QStringList &lines)
     Close();
     m_sql = lines;
     ParseParams();
-}
-
-void TQuery::AddSQL(const QString &line)
-{
-    QStringList lines = m_sql;
-    lines << line;
-    SetSQL(lines);
 }
 
 // Finds ":name" outside quotes; each occurrence becomes a positional "?".

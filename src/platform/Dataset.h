@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QVariant>
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -27,8 +26,6 @@ public:
     TField(TDataSet *dataSet, QString name, TFieldType type, int size = 0);
 
     const QString &FieldName() const { return m_name; }
-    TFieldType DataType() const { return m_type; }
-    int Size() const { return m_size; }
 
     // Null when the dataset is closed or has no current row.
     QVariant Value() const;
@@ -37,14 +34,14 @@ public:
     int AsInteger() const;
     double AsFloat() const;
     QString AsString() const;
-    // The text a grid shows: the display format applied to a number.
+    // The text a grid shows: the display format applied to a number; at the current row or
+    // at any row without moving to it.
     QString DisplayText() const;
+    QString DisplayTextAt(int row) const;
 
     const QString &DisplayFormat() const { return m_displayFormat; }
     void SetDisplayFormat(const QString &format) { m_displayFormat = format; }
 
-    // Position of the column in the result; -1 while the dataset is closed.
-    int ColumnIndex() const { return m_column; }
 
 private:
     friend class TDataSet;
@@ -94,7 +91,6 @@ public:
 
     // Fields: with persistent fields only those are exposed; otherwise every result column.
     TField *AddPersistentField(const QString &name, TFieldType type, int size = 0);
-    bool HasPersistentFields() const { return !m_persistent.empty(); }
     TField &FieldByName(const QString &name);
     TField *FindField(const QString &name);
     std::vector<TField *> Fields() const;
@@ -104,7 +100,6 @@ public:
 
     void DisableControls();
     void EnableControls();
-    bool ControlsDisabled() const { return m_disableCount > 0; }
 
     // A fetched result: column names and rows.
     struct Result
@@ -124,7 +119,6 @@ protected:
     virtual Result Fetch() = 0;
     // Rows change after an append or delete; the dataset stays open.
     void Replace(Result result, int current);
-    const std::vector<QVariantList> &Rows() const { return m_rows; }
 
 private:
     void BindFields(const QStringList &columns);
@@ -179,8 +173,6 @@ public:
     const QStringList &SQL() const { return m_sql; }
     // Replacing the text closes the query; values of parameters that keep their name stay.
     void SetSQL(const QStringList &lines);
-    void ClearSQL() { SetSQL({}); }
-    void AddSQL(const QString &line);
     QString SQLText() const { return m_sql.join(u'\n'); }
 
     // A name the text does not hold raises EDatabaseError.

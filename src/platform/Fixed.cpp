@@ -2,7 +2,6 @@
 
 #include "platform/MathErrors.h"
 
-#include <cfenv>
 #include <cmath>
 
 Fixed::Fixed(long double value)

@@ -44,13 +44,6 @@ inline long double CheckedExp(long double value)
     return CheckedResult(std::exp(value));
 }
 
-inline long double CheckedSqrt(long double value)
-{
-    if (value < 0.0L)
-        throw EMathError(MathErrors::InvalidOperation);
-    return std::sqrt(value);
-}
-
 inline long double CheckedPower(long double base, long double exponent)
 {
     return CheckedResult(std::pow(base, exponent));

@@ -82,11 +82,6 @@ Fixed StrToCurr(const QString &s)
     return Fixed(StrToFloat(s));
 }
 
-QString IntToStr(qint64 value)
-{
-    return QString::number(value);
-}
-
 QString FloatToStrWith(long double value, QChar separator)
 {
     if (std::isnan(value))

@@ -19,9 +19,8 @@ int StrToInt(const QString &s);
 long double StrToFloat(const QString &s);
 Fixed StrToCurr(const QString &s);
 
-// Whole number, general format (up to 15 significant digits) and the "#.##" display format,
+// The general format (up to 15 significant digits) and the "#.##" display format,
 // all with the program's decimal separator.
-QString IntToStr(qint64 value);
 QString FloatToStr(long double value);
 QString FormatFloat(const QString &format, long double value);
 

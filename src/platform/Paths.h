@@ -15,6 +15,12 @@ inline QString Join(const QString &a, const QString &b)
     return a + u'/' + b;
 }
 
+// The folder of the tables, figures and documents, beside the executable.
+inline QString DatabaseFolder()
+{
+    return Join(ExeFolder(), QStringLiteral("Database"));
+}
+
 // The SQLite file that holds the tables of a database folder.
 inline QString DatabaseFile(const QString &databaseFolder)
 {

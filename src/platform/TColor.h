@@ -22,9 +22,6 @@ inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clMoneyGreen = 0xC0DCC0;
-inline constexpr TColor clSkyBlue = 0xF0CAA6;
-inline constexpr TColor clCream = 0xF0FBFF;
-inline constexpr TColor clMedGray = 0xA4A0A0;
 // System colours as the desktop shows them by default.
 inline constexpr TColor clActiveCaption = 0xD1B499;
 inline constexpr TColor clWindow = 0xFFFFFF;
@@ -35,15 +32,8 @@ inline constexpr TColor clHighlight = 0xD77800;
 inline constexpr TColor clBackground = 0x000000;
 inline constexpr TColor clInactiveCaption = 0xDBCDBF;
 inline constexpr TColor clInfoBk = 0xE1FFFF;
-// The chart's "default colour" marker: the series takes the next colour of the chart.
-inline constexpr TColor clTeeColor = 0x20000000;
 
 inline QColor ToQColor(TColor c)
 {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-inline TColor FromQColor(const QColor &c)
-{
-    return TColor(c.red() | (c.green() << 8) | (c.blue() << 16));
 }

@@ -58,7 +58,7 @@ private slots:
             fmDTA->SpeedButton3->click();
             QVERIFY(fmDTA->isHidden());
         });
-        fmSelect->DTA1Click();
+        fmSelect->MainMenu1.DTA1->trigger();
         QCOMPARE(s->p.modal().shownForms, QStringList({ "fmDTA" }));
         QVERIFY(!fmDTA);
         QCOMPARE(s->p.shell().documents, QStringList({ s->Path("VIRELT 2 PL.pdf") }));
@@ -69,7 +69,7 @@ private slots:
             owner = f.parent();
             rows = fmDTA->dbDTA->model()->rowCount();
         });
-        fmSelect->DTA1Click();
+        fmSelect->MainMenu1.DTA1->trigger();
         QCOMPARE(owner, fmSelect.data());
         QCOMPARE(rows, 7);
         QVERIFY(!fmDTA);
