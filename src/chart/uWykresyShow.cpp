@@ -78,19 +78,19 @@ void TfmWykres::ShowEquations(int K)
     }
 }
 
-// Every typed temperature must pass the number check and lie at or below 2000 K.
+// Every typed temperature must pass the number check and lie at or below 2000 K. The range is
+// checked on the normalised number, so "673.5" is read as typed, not refused.
 bool TfmWykres::TemperaturesAccepted()
 {
+    std::array<Fixed, 4> typed{};
     for (int slot = 1; slot <= 4; ++slot)
         if (!edT(slot)->text().isEmpty())
-            Numbers::StrToCurr(TdmDataModule::CheckNumber(edT(slot)->text()));
-    for (int slot = 1; slot <= 4; ++slot) {
-        const QString text = edT(slot)->text();
-        if ((text.isEmpty() ? Fixed() : Numbers::StrToCurr(text)) > 2000) {
+            typed[slot - 1] = TdmDataModule::TypedNumber(edT(slot)->text());
+    for (const Fixed t : typed)
+        if (t > 2000) {
             MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
             return false;
         }
-    }
     return true;
 }
 

@@ -30,6 +30,11 @@ void TdmDataModule::ReplaceViscosityRows(int slot, const std::vector<ViscosityRo
     ViscosityTable(slot)->ReplaceAll(records);
 }
 
+Fixed TdmDataModule::TypedNumber(const QString &s)
+{
+    return Numbers::StrToCurr(CheckNumber(s));
+}
+
 QString TdmDataModule::CheckNumber(const QString &s)
 {
     const QString trimmed = Numbers::Trim(s);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dataset.h"
+#include "platform/Fixed.h"
 
 struct TTempLineRec;
 
@@ -159,6 +160,8 @@ public:
     // Trims a typed number and turns "." into ","; any character other than digits, "," and
     // "." raises "Incorrect data format : " followed by the text as typed.
     static QString CheckNumber(const QString &s);
+    // A typed number: checked, normalised and converted.
+    static Fixed TypedNumber(const QString &s);
 
     void DataModuleDestroy();
     void Finish();

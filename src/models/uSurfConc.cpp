@@ -157,15 +157,14 @@ void TfmSurfConc::RunModel()
 {
     if (edModel->text().isEmpty())
         return;
-    Numbers::StrToCurr(edModel->text());
+    const Fixed t = TdmDataModule::TypedNumber(edModel->text());
     if (fmSelect->dblSelect->Text() == QLatin1String("Ag-Au"))
-        CalcAgAu();
+        CalcAgAu(t);
     ++FRunCount;
 }
 
-void TfmSurfConc::CalcAgAu()
+void TfmSurfConc::CalcAgAu(Fixed t)
 {
-    const Fixed t = Numbers::StrToCurr(TdmDataModule::CheckNumber(edModel->text()));
     if (t < MinT || t > MaxT) {
         MessageDlg(QStringLiteral("Error! Temperature range <%1,%2[K]>").arg(MinT).arg(MaxT),
             mtError, mbOKOnly);

@@ -48,7 +48,7 @@ public:
     void sbExitClick();
     void sbHelpClick();
     void RunModel();
-    void CalcAgAu();
+    void CalcAgAu(Fixed t);
     void TitleSeries(Fixed t);
     void PickSeriesColor();
 

@@ -45,7 +45,7 @@ void TfmWykres::DrawViscosityModels()
 {
     if (edModel->text().isEmpty() || !GetViscoModelPending())
         return;
-    SetCurrentT(Numbers::StrToCurr(edModel->text()));
+    SetCurrentT(TdmDataModule::TypedNumber(edModel->text()));
     if (const ViscositySystem *system = FindViscositySystem(fmSelect->dblSelect->Text()))
         ViscosityModelCurve(*system);
     // A range message or a system without models still uses up the input and a colour.
@@ -56,8 +56,7 @@ void TfmWykres::DrawViscosityModels()
 
 void TfmWykres::ViscosityModelCurve(const ViscositySystem &system)
 {
-    const Fixed checked = Numbers::StrToCurr(TdmDataModule::CheckNumber(edModel->text()));
-    if (!InTemperatureRange(system, checked)) {
+    if (!InTemperatureRange(system, GetCurrentT())) {
         MessageDlg(TemperatureRangeMessage(system), mtError, mbOKOnly);
         return;
     }

@@ -134,6 +134,7 @@ private slots:
         QCOMPARE(dmDataModule->tblViscosity1->RecordCount(), 0);
         QVERIFY(!w->Calculatedvalue1->isEnabled());
 
+
         p->dialogs().Clear();
         w->edT1->setText("-5");
         w->sbShow->click();

@@ -52,6 +52,7 @@ private slots:
         QCOMPARE(TdmDataModule::CheckNumber("1.2.3"), QStringLiteral("1,2,3"));
         QCOMPARE(TdmDataModule::CheckNumber("1,5"), QStringLiteral("1,5"));
         QCOMPARE(TdmDataModule::CheckNumber(""), QString());
+        QCOMPARE(TdmDataModule::TypedNumber(" 673.5").Raw(), qint64(6735000));
         QCOMPARE(TdmDataModule::CheckNumber("\t \r"), QString());
         for (const char *bad : { "-5", "+5", "1e3", "1 000", "abc", "٣" }) {
             try {
