@@ -178,6 +178,8 @@ void TfmStart::NISTdatabase2Click()
 void TfmStart::InitSaveDir()
 {
     FSaveDir = Paths::Join(Paths::ExeFolder(), QStringLiteral("Save"));
+    // Saved files and printed PDFs would otherwise fail for want of the folder.
+    QDir().mkpath(FSaveDir);
 }
 
 void TfmStart::OpenHelpPdf()

@@ -26,8 +26,5 @@ void TApplication::Terminate()
 
 void TApplication::HandleException(const std::exception &e)
 {
-    if (const auto *own = dynamic_cast<const Exception *>(&e))
-        Dialogs().ShowException(own->Message());
-    else
-        Dialogs().ShowException(QString::fromUtf8(e.what()));
+    Dialogs().ShowException(QString::fromUtf8(e.what()));
 }

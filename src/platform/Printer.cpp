@@ -10,13 +10,19 @@ namespace Printer {
 
 namespace {
 
+bool &FileOnly()
+{
+    static bool fileOnly = false;
+    return fileOnly;
+}
+
 // The default printer, or the PDF file where none is configured; printing begins on `painter`,
 // whose origin is the sheet's corner on a full page, else the printable area's.
 Result Begin(
     QPrinter &printer, QPainter &painter, bool landscape, bool fullPage, const QString &pdfFallback)
 {
     Result result;
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const QPrinterInfo info = FileOnly() ? QPrinterInfo() : QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFallback);
@@ -35,6 +41,11 @@ Result Begin(
 }
 
 } // namespace
+
+void SetFileOutputOnly(bool fileOnly)
+{
+    FileOnly() = fileOnly;
+}
 
 Result PrintPicture(
     const QImage &picture, bool landscape, int marginPercent, const QString &pdfFallback)

@@ -13,6 +13,9 @@ class QPainter;
 // PDF file instead, so a print is never silently lost.
 namespace Printer {
 
+// Tests print to the PDF file whatever printers the machine has.
+void SetFileOutputOnly(bool fileOnly);
+
 struct Result
 {
     bool toPdf = false;

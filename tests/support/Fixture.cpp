@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "platform/Application.h"
 #include "platform/Paths.h"
+#include "platform/Printer.h"
 #include "platform/SqlConnection.h"
 
 #include <QCoreApplication>
@@ -49,10 +50,12 @@ ServiceDoubles::ServiceDoubles()
     m_oldDialogs = SetDialogs(std::unique_ptr<IDialogService>(dialogs));
     m_oldShell = SetShell(std::unique_ptr<IShellService>(shell));
     ModalRunner::Set([this](TForm &form) { return modal.Run(form); });
+    Printer::SetFileOutputOnly(true);
 }
 
 ServiceDoubles::~ServiceDoubles()
 {
+    Printer::SetFileOutputOnly(false);
     ModalRunner::Set({});
     SetShell(std::move(m_oldShell));
     SetDialogs(std::move(m_oldDialogs));
