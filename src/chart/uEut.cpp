@@ -56,7 +56,13 @@ void ChooseEutectic(QWidget *owner, void (*openSections)())
 {
     RunTaskWindow(fmEut, owner, [openSections] {
         dmDataModule->OpenEut();
-        fmEut->ShowModal();
+        // Closed without OK, the section stays what it was; the section rows then follow that
+        // section too, not the first one listed. Without an earlier section of this system the
+        // first one is taken.
+        if (fmEut->ShowModal() != mrOk
+            && !dmDataModule->qrEut->Locate(QStringLiteral("ID_EUTEKTYKI"),
+                                            fmWykres->GetEutecticId()))
+            fmWykres->SetEutecticId(Worker::Key(dmDataModule->qrEut, "ID_EUTEKTYKI"));
         openSections();
     });
 }

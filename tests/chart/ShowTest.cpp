@@ -189,6 +189,14 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
         QCOMPARE(w->DBChart1->Series(0)->Count(), 2);
         QVERIFY(w->GetApproxPending(1));
+
+        // Closed without OK, the picker keeps section 2 for the id and for the rows alike.
+        w->sbClear->click();
+        w->edT1->setText("800");
+        w->sbShow->click();
+        QCOMPARE(w->GetEutecticId(), 2);
+        QCOMPARE(dmDataModule->qrDane45->ParamByName("lEut").Value().toInt(), 2);
+        QCOMPARE(w->dbgWynikiT1->model()->rowCount(), 2);
     }
 
     void molarVolumeOfABinaryAndOfATernarySection()
