@@ -48,7 +48,10 @@ QString PropertyCode(const QString &property)
     return Code(codes, property);
 }
 
-QString SubPropertyCode(const QString &property, const QString &subProperty)
+namespace {
+
+// The sub-properties of a property with their codes, in the finder's list order.
+const std::vector<std::pair<QString, QString>> &SubPropertyTable(const QString &property)
 {
     static const std::vector<std::pair<QString, QString>> electrical = {
         { QStringLiteral("Resistance"), QStringLiteral("RE") },
@@ -56,16 +59,32 @@ QString SubPropertyCode(const QString &property, const QString &subProperty)
         { QStringLiteral("Thermal conductivity"), QStringLiteral("TC") },
     };
     static const std::vector<std::pair<QString, QString>> mechanical = {
+        { QStringLiteral("Hardness"), QStringLiteral("H") },
         { QStringLiteral("Shear Strength"), QStringLiteral("SS") },
         { QStringLiteral("Tensile Strength"), QStringLiteral("TS") },
         { QStringLiteral("Young's Modulus"), QStringLiteral("YM") },
-        { QStringLiteral("Hardness"), QStringLiteral("H") },
     };
+    static const std::vector<std::pair<QString, QString>> none;
     if (property == Electrical)
-        return Code(electrical, subProperty);
+        return electrical;
     if (property == Mechanical)
-        return Code(mechanical, subProperty);
-    return {};
+        return mechanical;
+    return none;
+}
+
+} // namespace
+
+QStringList SubProperties(const QString &property)
+{
+    QStringList names;
+    for (const auto &[name, code] : SubPropertyTable(property))
+        names << name;
+    return names;
+}
+
+QString SubPropertyCode(const QString &property, const QString &subProperty)
+{
+    return Code(SubPropertyTable(property), subProperty);
 }
 
 QString ModeCode(bool isotherms, bool temperature, bool isosurface)

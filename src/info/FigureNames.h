@@ -23,6 +23,9 @@ struct Selection
 };
 
 QString PropertyCode(const QString &property);
+// The sub-properties of the electrical and mechanical properties, in the finder's list order;
+// empty for any other property.
+QStringList SubProperties(const QString &property);
 QString SubPropertyCode(const QString &property, const QString &subProperty);
 // The last checked box in the order isotherms, temperature, isosurface decides.
 QString ModeCode(bool isotherms, bool temperature, bool isosurface);

@@ -67,6 +67,21 @@ private slots:
         QCOMPARE(SubPropertyCode(e, {}), QString());
     }
 
+    void everyListedSubPropertyHasACode()
+    {
+        const QString e = QStringLiteral("Electrical properties");
+        const QString m = QStringLiteral("Mechanical properties");
+        QCOMPARE(
+            SubProperties(e), QStringList({ "Resistance", "Resistivity", "Thermal conductivity" }));
+        QCOMPARE(SubProperties(m),
+            QStringList({ "Hardness", "Shear Strength", "Tensile Strength", "Young's Modulus" }));
+        for (const QString &property : { e, m })
+            for (const QString &sub : SubProperties(property))
+                QVERIFY2(!SubPropertyCode(property, sub).isEmpty(), qPrintable(sub));
+        QVERIFY(SubProperties("Density").isEmpty());
+        QVERIFY(SubProperties({}).isEmpty());
+    }
+
     void modeAndModelCodes()
     {
         QCOMPARE(ModeCode(false, false, false), QString());

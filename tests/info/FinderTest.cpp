@@ -1,6 +1,7 @@
 #include "InfoSession.h"
 
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
@@ -19,9 +20,6 @@
 #include <memory>
 
 namespace {
-
-const QString NotAvailable
-    = QStringLiteral("This data isn\u2019t available in this version VIRELT database.");
 
 QSize Shown()
 {
@@ -202,6 +200,17 @@ private slots:
         fmSelect->SpeedButton6->click();
         QCOMPARE(s->p.modal().shownForms, QStringList({ "fmSkany" }));
         QCOMPARE(Shown(), QSize(33, 44));
+    }
+
+    void aViscosityModelFigureOfATernarySystemNeedsNoSection()
+    {
+        Open("Ternary systems", "Ag-Cu-Sn", "Viscosity");
+        fmSelect->chbButler->click();
+        fmSelect->chbTemp->click();
+        s->WritePicture(Fig("Ternary systems/Ag-Cu-Sn", "Ag-Cu-Sn_LTModel.jpg"), QSize(27, 19));
+        fmSelect->SpeedButton6->click();
+        QCOMPARE(s->p.modal().shownForms, QStringList({ "fmSkany" }));
+        QCOMPARE(Shown(), QSize(27, 19));
     }
 
     void anUnreadableFigureIsReportedAndTheFinderStillStartsAfresh()
