@@ -1,6 +1,7 @@
 #include "info/uFigers.h"
 
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "info/FigureNames.h"
 #include "info/InfoStyle.h"
@@ -8,6 +9,7 @@
 #include "info/uMenisk.h"
 #include "info/uSkany.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -103,7 +105,7 @@ void TfmFigers::FillMeniskList()
             ListBox1->addItem(kind);
 }
 
-void TfmFigers::ComposeSelectedFigPath()
+QString TfmFigers::ComposeSelectedFigPath()
 {
     const QListWidgetItem *item = ListBox1->currentItem();
     const QString caption = item ? item->text() : QString();
@@ -118,8 +120,11 @@ void TfmFigers::ComposeSelectedFigPath()
             + FigureNames::MeniskFileName(author, System(), caption, System());
         found = FigureNames::FindMeniskFigure(fmStart->GetMeniskDir(), author, System(), caption);
     }
-    if (!wanted.isEmpty())
-        fmStart->SetSaveDir2(found.isEmpty() ? wanted : found);
+    if (wanted.isEmpty())
+        return {};
+    const QString path = found.isEmpty() ? wanted : found;
+    fmStart->SetSaveDir2(path);
+    return path;
 }
 
 void TfmFigers::ListBox1Click()
@@ -129,8 +134,12 @@ void TfmFigers::ListBox1Click()
 
 void TfmFigers::sbShowClick()
 {
-    ComposeSelectedFigPath();
-    fmSkany->LoadPicture(fmStart->GetSaveDir2());
+    const QString path = ComposeSelectedFigPath();
+    if (path.isEmpty()) {
+        ShowMessage(NotAvailable);
+        return;
+    }
+    fmSkany->LoadPicture(path);
     fmSkany->ShowModal();
 }
 
