@@ -114,13 +114,16 @@ private slots:
                          .toInt()
                     == 1,
                 qPrintable(file));
-            if (subject != system)
-                QVERIFY2(db.Value("SELECT COUNT(*) FROM FIG f JOIN TAB_UKL t USING (ID_TAB_UKL) "
-                                  "WHERE t.OZNACZENIE = ? AND replace(f.UKLAD, '/', '_') = ?",
-                               { system, subject })
-                             .toInt()
-                        > 0,
+            if (subject != system) {
+                const QVariantList sections = db.Column("SELECT f.UKLAD FROM FIG f JOIN TAB_UKL t "
+                                                        "USING (ID_TAB_UKL) WHERE t.OZNACZENIE = ?",
+                    { system });
+                QVERIFY2(std::any_of(sections.begin(), sections.end(),
+                             [&](const QVariant &section) {
+                                 return FigureNames::SectionName(section.toString()) == subject;
+                             }),
                     qPrintable(file));
+            }
         }
     }
 
@@ -135,7 +138,7 @@ private slots:
         for (const QVariantList &r : rows) {
             const QDir folder(Path("Fig/" + r[0].toString() + u'/' + r[1].toString()));
             const QString prefix
-                = r[2].toString() + u'_' + r[3].toString().replace(u'/', u'_') + u'_';
+                = r[2].toString() + u'_' + FigureNames::SectionName(r[3].toString()) + u'_';
             // Tags hold "[", which a name filter would read as a pattern.
             const QStringList names = folder.entryList(QDir::Files);
             QVERIFY2(std::any_of(names.begin(), names.end(),

@@ -168,6 +168,11 @@ private slots:
             QStringLiteral("/x/Database/Menisk/Binary systems/Ag-Sn/"));
         QCOMPARE(MeniskFileName("[2025Men1]", "Ag-Sn", "Wetting force", "Fig1"),
             QStringLiteral("[2025Men1]_Ag-Sn_Wetting force_Fig1.jpg"));
+        QCOMPARE(SectionName("(Ag-Cu-Sn)eut/Bi/x"), QStringLiteral("(Ag-Cu-Sn)eut_Bi_x"));
+        QCOMPARE(DiagramFile("/x/Database", "Binary systems", "Ag-Sn"),
+            QStringLiteral("/x/Database/Diagram/Binary systems/Ag-Sn.jpg"));
+        QCOMPARE(DiagramReferencesFile("/x/Database"),
+            QStringLiteral("/x/Database/Diagram/References.txt"));
     }
 
     void figureKindsFollowTheFigureCodes()
