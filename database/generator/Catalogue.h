@@ -51,6 +51,10 @@ public:
     explicit Catalogue(const QString &sourceFolder);
 
     static QStringList CategoryNames();
+    static QString CategoryName(const SystemInfo &system)
+    {
+        return CategoryNames().at(system.category - 1);
+    }
     static QStringList PropertyNames();
     static QString PropertyName(Property property) { return PropertyNames().at(Id(property) - 1); }
 

@@ -22,6 +22,8 @@ DatabaseWriter::DatabaseWriter(const QString &file)
 
 DatabaseWriter::~DatabaseWriter()
 {
+    // The prepared statements go before their connection.
+    m_inserts.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection);
         db.close();
@@ -52,15 +54,19 @@ void DatabaseWriter::Insert(const QString &table, std::initializer_list<QVariant
 
 void DatabaseWriter::Insert(const QString &table, const QVariantList &values)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection);
-    QStringList marks;
+    auto it = m_inserts.find(table);
+    if (it == m_inserts.end()) {
+        QStringList marks;
+        for (qsizetype i = 0; i < values.size(); ++i)
+            marks << QStringLiteral("?");
+        QSqlQuery q(QSqlDatabase::database(m_connection));
+        if (!q.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, marks.join(u','))))
+            Fail(table, q.lastError());
+        it = m_inserts.emplace(table, std::move(q)).first;
+    }
+    QSqlQuery &q = it->second;
     for (qsizetype i = 0; i < values.size(); ++i)
-        marks << QStringLiteral("?");
-    QSqlQuery q(db);
-    if (!q.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, marks.join(u','))))
-        Fail(table, q.lastError());
-    for (const QVariant &v : values)
-        q.addBindValue(v);
+        q.bindValue(int(i), values[i]);
     if (!q.exec())
         Fail(table, q.lastError());
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
 #include <initializer_list>
+#include <map>
 
 // Writes rows into the SQLite file of the database folder being generated.
 class DatabaseWriter
@@ -20,4 +22,6 @@ public:
 
 private:
     QString m_connection;
+    // One prepared INSERT for each table, its columns bound anew for every row.
+    std::map<QString, QSqlQuery> m_inserts;
 };

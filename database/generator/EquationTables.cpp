@@ -2,11 +2,8 @@
 
 #include "platform/Fixed.h"
 
-#include <QSet>
 #include <QVariant>
 
-#include <algorithm>
-#include <cmath>
 #include <set>
 #include <tuple>
 

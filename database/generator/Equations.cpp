@@ -101,16 +101,8 @@ std::optional<CompositionCurve> Equations::Curve(
         return [line = *line, property = series.property](
                    long double, long double t) { return LineValue(property, line, t); };
     }
-    case Source::Ideal: {
-        const Composition path = Path(system, section);
-        if (!m_sources.Ideal(path.At(0.5L), series.property))
-            return std::nullopt;
-        const Sources &sources = m_sources;
-        const Property property = series.property;
-        return [path, &sources, property](long double x, long double t) {
-            return (*sources.Ideal(path.At(x), property))(t);
-        };
-    }
+    case Source::Ideal:
+        return m_sources.Ideal(Path(system, section), series.property);
     }
     return std::nullopt;
 }

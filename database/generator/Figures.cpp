@@ -2,10 +2,11 @@
 
 #include "FigureRenderer.h"
 
-#include <QMap>
+#include "info/FigureNames.h"
 
-#include <algorithm>
+#include <iterator>
 #include <set>
+#include <stdexcept>
 #include <tuple>
 
 namespace {
@@ -66,23 +67,22 @@ QString FileName(const FigureRow &f)
     const QString code = QLatin1String(f.code);
     if (!f.byAuthor)
         return QLatin1String(f.system) + u'_' + code + QStringLiteral(".jpg");
-    const QString subject = f.section ? QString::fromLatin1(f.section).replace(u'/', u'_')
+    const QString subject = f.section ? FigureNames::SectionName(QLatin1String(f.section))
                                       : QString::fromLatin1(f.system);
     return QLatin1String(f.tag) + u'_' + subject + u'_' + code + QStringLiteral(".jpg");
 }
 
-QString RelativePath(const Catalogue &catalogue, const FigureRow &f)
-{
-    const SystemInfo &system = catalogue.System(QLatin1String(f.system));
-    return QStringLiteral("Fig/") + Catalogue::CategoryNames().at(system.category - 1) + u'/'
-        + system.name + u'/' + FileName(f);
-}
-
 QString AxisTitle(Property property)
 {
+    // Only the first four properties have drawn figures; the others are placeholders.
     static const char *const titles[] = { "Density [g/cm3]", "Surface tension [mN/m]",
         "Molar volume [cm3/mole]", "Viscosity [mPa*s]" };
-    return QLatin1String(titles[Id(property) - 1]);
+    const int index = Id(property) - 1;
+    if (index < 0 || index >= int(std::size(titles)))
+        throw std::runtime_error(
+            ("no axis title for drawn figures of " + Catalogue::PropertyName(property))
+                .toStdString());
+    return QLatin1String(titles[index]);
 }
 
 QVector<const EquationRow *> RowsOf(const Equations &equations, const FigureRow &f)
@@ -227,15 +227,10 @@ void WriteFigureTable(DatabaseWriter &db, const Catalogue &catalogue)
 void WriteFigureFiles(const QString &databaseFolder, const Catalogue &catalogue,
     const Equations &equations, const Sources &sources)
 {
-    for (const FigureRow &f : Figures)
+    for (const FigureRow &f : Figures) {
+        const SystemInfo &system = catalogue.System(QLatin1String(f.system));
         SaveFigure(Compose(f, catalogue, equations, sources),
-            databaseFolder + u'/' + RelativePath(catalogue, f));
-}
-
-QStringList FigureFiles(const Catalogue &catalogue)
-{
-    QStringList files;
-    for (const FigureRow &f : Figures)
-        files.append(RelativePath(catalogue, f));
-    return files;
+            FigureNames::FigureFolder(databaseFolder, Catalogue::CategoryName(system), system.name)
+                + FileName(f));
+    }
 }

@@ -12,6 +12,3 @@
 void WriteFigureTable(DatabaseWriter &db, const Catalogue &catalogue);
 void WriteFigureFiles(const QString &databaseFolder, const Catalogue &catalogue,
     const Equations &equations, const Sources &sources);
-
-// The figure files that the data set holds, relative to the database folder.
-QStringList FigureFiles(const Catalogue &catalogue);

@@ -2,6 +2,8 @@
 
 #include "FigureRenderer.h"
 
+#include "info/FigureNames.h"
+
 #include <set>
 #include <stdexcept>
 #include <tuple>
@@ -53,9 +55,6 @@ const Picture Pictures[] = {
     { 2, "Ag-Sn", "Fig1", "" },
 };
 
-const char *const Kinds[]
-    = { "Contact or wetting angle", "Wetting force", "Wetting time", "Interfacial tension" };
-
 double SurfaceTensionOf(const Equations &equations, const Row &row)
 {
     for (const EquationRow &r : equations.Rows())
@@ -97,8 +96,9 @@ void WriteMeniscographyTables(
     int id = 0;
     for (const auto &[study, system, designation] : designations)
         db.Insert("MENISK_FIG", { ++id, catalogue.System(system).id, study, designation });
-    for (qsizetype i = 0; i < qsizetype(std::size(Kinds)); ++i)
-        db.Insert("SELECT_MENISK_FIG", { int(i + 1), QLatin1String(Kinds[i]) });
+    const QStringList &kinds = FigureNames::MeniskKinds();
+    for (qsizetype i = 0; i < kinds.size(); ++i)
+        db.Insert("SELECT_MENISK_FIG", { int(i + 1), kinds[i] });
 }
 
 void WriteMeniscographyFiles(const QString &databaseFolder, const Catalogue &catalogue)
@@ -115,9 +115,8 @@ void WriteMeniscographyFiles(const QString &databaseFolder, const Catalogue &cat
             QStringLiteral("The demonstration data set holds no wetting "
                            "measurements.") };
         SaveFigure(figure,
-            databaseFolder + QStringLiteral("/Menisk/")
-                + Catalogue::CategoryNames().at(system.category - 1) + u'/' + system.name + u'/'
-                + QLatin1String(study.reference) + u'_' + system.name + u'_' + QLatin1String(p.kind)
-                + u'_' + QLatin1String(p.designation) + QStringLiteral(".jpg"));
+            FigureNames::MeniskFolder(databaseFolder, Catalogue::CategoryName(system), system.name)
+                + FigureNames::MeniskFileName(QLatin1String(study.reference), system.name,
+                    QLatin1String(p.kind), QLatin1String(p.designation)));
     }
 }

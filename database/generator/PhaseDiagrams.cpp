@@ -2,6 +2,8 @@
 
 #include "FigureRenderer.h"
 
+#include "info/FigureNames.h"
+
 #include <QFile>
 #include <stdexcept>
 
@@ -24,16 +26,14 @@ void WritePhaseDiagrams(const QString &databaseFolder, const Catalogue &catalogu
             QStringLiteral("Marks: melting points of the pure metals (CRC Handbook "
                            "of Chemistry and Physics).") };
         SaveFigure(figure,
-            databaseFolder + QStringLiteral("/Diagram/")
-                + Catalogue::CategoryNames().at(system.category - 1) + u'/' + system.name
-                + QStringLiteral(".jpg"));
+            FigureNames::DiagramFile(databaseFolder, Catalogue::CategoryName(system), system.name));
         references += QStringLiteral("[%1] Demonstration figure: no phase diagram of %1 is part of "
                                      "this data set.\nMelting points of %2 and %3: CRC Handbook "
                                      "of Chemistry and Physics.|\n")
                           .arg(system.name, elements.first(), elements.last())
                           .toLatin1();
     }
-    QFile file(databaseFolder + QStringLiteral("/Diagram/References.txt"));
+    QFile file(FigureNames::DiagramReferencesFile(databaseFolder));
     if (!file.open(QIODevice::WriteOnly) || file.write(references) != references.size())
         throw std::runtime_error("cannot write Diagram/References.txt");
 }

@@ -50,6 +50,34 @@ const PureLineSource PureLines[] = {
     { "Zn", Property::Viscosity, "Sn-Zn", "" },
 };
 
+// Ideal mixing of the lines, one for each element of the mixture in its order; an element
+// absent from the mixture counts for nothing.
+long double IdealValue(const QVector<Component> &mixture, const QVector<Coefficients> &lines,
+    Property property, long double t)
+{
+    if (property == Property::Density) {
+        long double mass = 0, volume = 0;
+        for (qsizetype i = 0; i < mixture.size(); ++i) {
+            const Component &c = mixture[i];
+            if (c.fraction == 0)
+                continue;
+            mass += c.fraction * c.molarMass;
+            volume += c.fraction * c.molarMass / LineValue(Property::Density, lines[i], t);
+        }
+        return mass / volume;
+    }
+    // Surface tension averages the lines, viscosity averages A and E.
+    Coefficients mean { 0, 0 };
+    for (qsizetype i = 0; i < mixture.size(); ++i) {
+        const Component &c = mixture[i];
+        if (c.fraction == 0)
+            continue;
+        mean.a += double(c.fraction * lines[i].a);
+        mean.b += double(c.fraction * lines[i].b);
+    }
+    return LineValue(property, mean, t);
+}
+
 } // namespace
 
 Sources::Sources(const Catalogue &catalogue)
@@ -143,41 +171,21 @@ std::optional<Coefficients> Sources::PureLine(const QString &symbol, Property pr
     return std::nullopt;
 }
 
-std::optional<TemperatureCurve> Sources::Ideal(
-    const QVector<Component> &mixture, Property property) const
+std::optional<CompositionCurve> Sources::Ideal(const Composition &path, Property property) const
 {
-    QVector<std::pair<Component, Coefficients>> parts;
-    for (const Component &c : mixture) {
-        if (c.fraction == 0)
-            continue;
+    if (property != Property::Density && property != Property::SurfaceTension
+        && property != Property::Viscosity)
+        return std::nullopt;
+    // Every element of the path is in the mixture at X = 0.5, so each needs its line.
+    QVector<Coefficients> lines;
+    for (const Component &c : path.At(0.5L)) {
         const std::optional<Coefficients> line = PureLine(c.symbol, property);
         if (!line)
             return std::nullopt;
-        parts.append({ c, *line });
+        lines.append(*line);
     }
-    switch (property) {
-    case Property::Density:
-        return [parts](long double t) {
-            long double mass = 0, volume = 0;
-            for (const auto &[c, line] : parts) {
-                mass += c.fraction * c.molarMass;
-                volume += c.fraction * c.molarMass / LineValue(Property::Density, line, t);
-            }
-            return mass / volume;
-        };
-    case Property::SurfaceTension:
-    case Property::Viscosity: {
-        // Surface tension averages the lines, viscosity averages A and E.
-        Coefficients mean { 0, 0 };
-        for (const auto &[c, line] : parts) {
-            mean.a += double(c.fraction * line.a);
-            mean.b += double(c.fraction * line.b);
-        }
-        return [property, mean](long double t) { return LineValue(property, mean, t); };
-    }
-    default:
-        return std::nullopt;
-    }
+    return [path, lines, property](
+               long double x, long double t) { return IdealValue(path.At(x), lines, property, t); };
 }
 
 Composition Sources::Path(

@@ -32,10 +32,10 @@ public:
 
     // Line of a pure metal: density or surface tension A + B*T, or viscosity A*exp(B/RT).
     std::optional<Coefficients> PureLine(const QString &symbol, Property property) const;
-    // Ideal mixing of the pure-metal lines: additive molar volumes for density, mole-fraction
-    // averages of the lines for surface tension and of A and E for viscosity.
-    std::optional<TemperatureCurve> Ideal(
-        const QVector<Component> &mixture, Property property) const;
+    // Ideal mixing of the pure-metal lines along the path: additive molar volumes for density,
+    // mole-fraction averages of the lines for surface tension and of A and E for viscosity. The
+    // lines are looked up once, not at every evaluation.
+    std::optional<CompositionCurve> Ideal(const Composition &path, Property property) const;
 
     // The base and added element of a composition path with their molar masses: the masses of
     // the program's approximation fits where it holds one for the system, so that molar volumes

@@ -27,6 +27,11 @@ QString SystemFolder(const QString &databaseFolder, const QString &kind, const Q
     return Paths::Join(databaseFolder, kind) + u'/' + category + u'/' + system + u'/';
 }
 
+QString DiagramFolder(const QString &databaseFolder)
+{
+    return Paths::Join(databaseFolder, QStringLiteral("Diagram"));
+}
+
 // The names of the folder's files in name order, so the first one found is the same on every run.
 QStringList FilesOf(const QString &folder)
 {
@@ -48,7 +53,10 @@ QString PropertyCode(const QString &property)
     return Code(codes, property);
 }
 
-QString SubPropertyCode(const QString &property, const QString &subProperty)
+namespace {
+
+// The sub-properties of a property with their codes, in the finder's list order.
+const std::vector<std::pair<QString, QString>> &SubPropertyTable(const QString &property)
 {
     static const std::vector<std::pair<QString, QString>> electrical = {
         { QStringLiteral("Resistance"), QStringLiteral("RE") },
@@ -56,16 +64,32 @@ QString SubPropertyCode(const QString &property, const QString &subProperty)
         { QStringLiteral("Thermal conductivity"), QStringLiteral("TC") },
     };
     static const std::vector<std::pair<QString, QString>> mechanical = {
+        { QStringLiteral("Hardness"), QStringLiteral("H") },
         { QStringLiteral("Shear Strength"), QStringLiteral("SS") },
         { QStringLiteral("Tensile Strength"), QStringLiteral("TS") },
         { QStringLiteral("Young's Modulus"), QStringLiteral("YM") },
-        { QStringLiteral("Hardness"), QStringLiteral("H") },
     };
+    static const std::vector<std::pair<QString, QString>> none;
     if (property == Electrical)
-        return Code(electrical, subProperty);
+        return electrical;
     if (property == Mechanical)
-        return Code(mechanical, subProperty);
-    return {};
+        return mechanical;
+    return none;
+}
+
+} // namespace
+
+QStringList SubProperties(const QString &property)
+{
+    QStringList names;
+    for (const auto &[name, code] : SubPropertyTable(property))
+        names << name;
+    return names;
+}
+
+QString SubPropertyCode(const QString &property, const QString &subProperty)
+{
+    return Code(SubPropertyTable(property), subProperty);
 }
 
 QString ModeCode(bool isotherms, bool temperature, bool isosurface)
@@ -104,6 +128,11 @@ bool IsSectionCategory(const QString &category)
         || category == QLatin1String("Quinary systems");
 }
 
+QString SectionName(const QString &section)
+{
+    return QString(section).replace(u'/', u'_');
+}
+
 bool IsViscosityModel(const Selection &s)
 {
     return s.model && s.property == QLatin1String("Viscosity");
@@ -120,7 +149,7 @@ Candidates CandidateNames(const Selection &s, const QString &section)
     else
         names = { byAuthor, {} };
     if (IsSectionCategory(s.category))
-        names.first = s.author + u'_' + QString(section).replace(u'/', u'_') + u'_' + code + Jpg;
+        names.first = s.author + u'_' + SectionName(section) + u'_' + code + Jpg;
     if (IsViscosityModel(s))
         names.first = bySystem;
     return names;
@@ -221,6 +250,16 @@ QString FindMeniskFigure(
         if (name.startsWith(head, Qt::CaseInsensitive) && name.endsWith(Jpg, Qt::CaseInsensitive))
             return folder + name;
     return {};
+}
+
+QString DiagramFile(const QString &databaseFolder, const QString &category, const QString &system)
+{
+    return DiagramFolder(databaseFolder) + u'/' + category + u'/' + system + Jpg;
+}
+
+QString DiagramReferencesFile(const QString &databaseFolder)
+{
+    return DiagramFolder(databaseFolder) + QStringLiteral("/References.txt");
 }
 
 QString FindFile(const QString &path)

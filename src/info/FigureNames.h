@@ -23,6 +23,9 @@ struct Selection
 };
 
 QString PropertyCode(const QString &property);
+// The sub-properties of the electrical and mechanical properties, in the finder's list order;
+// empty for any other property.
+QStringList SubProperties(const QString &property);
 QString SubPropertyCode(const QString &property, const QString &subProperty);
 // The last checked box in the order isotherms, temperature, isosurface decides.
 QString ModeCode(bool isotherms, bool temperature, bool isosurface);
@@ -31,6 +34,8 @@ QString FigureCode(const Selection &s);
 
 // Ternary and higher systems keep their figures per section.
 bool IsSectionCategory(const QString &category);
+// A section as file names carry it: every '/' becomes '_'.
+QString SectionName(const QString &section);
 // The model figures of viscosity are named by the system alone.
 bool IsViscosityModel(const Selection &s);
 
@@ -71,6 +76,11 @@ QString MeniskFileName(
 // The first meniscographic figure of the kind, whatever its designation; empty when none.
 QString FindMeniskFigure(
     const QString &folder, const QString &author, const QString &system, const QString &kind);
+
+// "<database>/Diagram/<category>/<system>.jpg", the phase diagram of a system.
+QString DiagramFile(const QString &databaseFolder, const QString &category, const QString &system);
+// "<database>/Diagram/References.txt", the references of every phase diagram.
+QString DiagramReferencesFile(const QString &databaseFolder);
 
 // The file at `path` as the desktop's file search finds it: the name in any case, never a
 // folder. Empty when there is none.

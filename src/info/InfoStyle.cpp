@@ -1,5 +1,7 @@
 #include "info/InfoStyle.h"
 
+#include "platform/Jpeg.h"
+
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -94,6 +96,13 @@ QLabel *Picture(QWidget *parent, const char *name)
     picture->setScaledContents(true);
     picture->setMinimumSize(1, 1);
     picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    return picture;
+}
+
+QImage ShowJpeg(QLabel *label, const QString &path)
+{
+    const QImage picture = Jpeg::Load(path);
+    label->setPixmap(QPixmap::fromImage(picture));
     return picture;
 }
 

@@ -37,6 +37,9 @@ QLabel *Label(QWidget *parent, const char *name, const QString &text, const QFon
 
 // A picture stretched over the label's whole area.
 QLabel *Picture(QWidget *parent, const char *name);
+// Decodes the JPEG file into the label and returns the picture; a file that cannot be read
+// raises and leaves the label as it was.
+QImage ShowJpeg(QLabel *label, const QString &path);
 // A picture of its own fixed size, framed.
 QLabel *FixedPicture(QWidget *parent, const char *name, const QImage &picture);
 

@@ -106,7 +106,7 @@ const MethodSheet &MaximumBubblePressure()
                 "Soc., Trans.</i> 121 (1922) 858].</p>"),
         13,
         Schematics::BubblePressureApparatus,
-        QSize(321, 281),
+        Schematics::BubblePressureSize,
     };
     return sheet;
 }
@@ -137,7 +137,7 @@ const MethodSheet &Dilatometric()
                 "temperature of the measurement.</p>"),
         15,
         Schematics::Dilatometer,
-        QSize(257, 329),
+        Schematics::DilatometerSize,
     };
     return sheet;
 }

@@ -21,7 +21,7 @@ QImage Blank(QSize size)
     return picture;
 }
 
-// Every schematic is drawn in a design box of its own and scaled to the size asked for.
+// Every schematic is drawn in its natural size's box and scaled to the size asked for.
 class Sheet
 {
 public:
@@ -109,7 +109,7 @@ private:
 
 QImage BubblePressureApparatus(QSize size)
 {
-    Sheet s(size, QSizeF(321, 281));
+    Sheet s(size, BubblePressureSize);
     QPainter &p = s.painter;
     s.Furnace(QRectF(150, 70, 160, 186));
     s.Crucible(QRectF(190, 170, 70, 62), 140);
@@ -147,7 +147,7 @@ QImage BubblePressureApparatus(QSize size)
 
 QImage Dilatometer(QSize size)
 {
-    Sheet s(size, QSizeF(257, 329));
+    Sheet s(size, DilatometerSize);
     QPainter &p = s.painter;
     // Displacement transducer and the rod down to the piston.
     p.setBrush(QColor(0xd8, 0xe4, 0xf0));
@@ -172,7 +172,7 @@ QImage Dilatometer(QSize size)
 
 QImage WettingCurve(QSize size)
 {
-    Sheet s(size, QSizeF(200, 130));
+    Sheet s(size, WettingCurveSize);
     QPainter &p = s.painter;
     const qreal zero = 70;
     p.drawLine(QPointF(20, 120), QPointF(20, 10));

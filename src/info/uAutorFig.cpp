@@ -20,9 +20,6 @@
 
 namespace {
 
-const QString Electrical = QStringLiteral("Electrical properties");
-const QString Mechanical = QStringLiteral("Mechanical properties");
-
 QString Property()
 {
     return fmSelect->dblWlasnosci->Text();
@@ -30,7 +27,7 @@ QString Property()
 
 bool HasSubProperties()
 {
-    return Property() == Electrical || Property() == Mechanical;
+    return !FigureNames::SubProperties(Property()).isEmpty();
 }
 
 } // namespace
@@ -60,9 +57,8 @@ TfmAutorFig::TfmAutorFig(QWidget *owner)
     grid->addWidget(cbWlasciwosc);
     layout->addWidget(box, 1);
     auto *buttons = new QHBoxLayout;
-    sbAllData = new TSpeedButton(this, QStringLiteral("sbAllData"), QStringLiteral("All data"));
-    sbOK = new TSpeedButton(this, QStringLiteral("sbOK"), QStringLiteral("OK"));
-    sbOK->setEnabled(false);
+    sbAllData = InfoStyle::Button(this, "sbAllData", QStringLiteral("All data"));
+    sbOK = InfoStyle::Button(this, "sbOK", QStringLiteral("OK"), false);
     buttons->addWidget(sbAllData);
     buttons->addStretch(1);
     buttons->addWidget(sbOK);
@@ -92,12 +88,7 @@ void TfmAutorFig::FormShow()
     cbWlasciwosc->setEnabled(true);
     sbOK->setEnabled(false);
     cbWlasciwosc->clear();
-    if (Property() == Electrical)
-        cbWlasciwosc->addItems({ QStringLiteral("Resistance"), QStringLiteral("Resistivity"),
-            QStringLiteral("Thermal conductivity") });
-    else
-        cbWlasciwosc->addItems({ QStringLiteral("Hardness"), QStringLiteral("Shear Strength"),
-            QStringLiteral("Tensile Strength"), QStringLiteral("Young's Modulus") });
+    cbWlasciwosc->addItems(FigureNames::SubProperties(Property()));
     // Nothing is chosen until the user chooses.
     cbWlasciwosc->setCurrentIndex(-1);
 }
@@ -154,8 +145,9 @@ void TfmAutorFig::FindFigure()
     s.isosurface = fmSelect->chbIsosurface->isChecked();
     s.model = fmSelect->chbButler->isChecked();
 
+    // The viscosity model's figure is named by the system alone: no section to pick.
     QString section;
-    if (IsSectionCategory(s.category)) {
+    if (IsSectionCategory(s.category) && !IsViscosityModel(s)) {
         dmDataModule->OpenFig();
         fmFig->ShowModal();
         section = fmFig->GetFigName();

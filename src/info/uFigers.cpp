@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "info/FigureNames.h"
 #include "info/InfoStyle.h"
@@ -9,6 +10,7 @@
 #include "info/uMenisk.h"
 #include "info/uSkany.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -104,7 +106,7 @@ void TfmFigers::FillMeniskList()
             ListBox1->addItem(kind);
 }
 
-void TfmFigers::ComposeSelectedFigPath()
+QString TfmFigers::ComposeSelectedFigPath()
 {
     const QListWidgetItem *item = ListBox1->currentItem();
     const QString caption = item ? item->text() : QString();
@@ -119,8 +121,11 @@ void TfmFigers::ComposeSelectedFigPath()
             + FigureNames::MeniskFileName(author, System(), caption, System());
         found = FigureNames::FindMeniskFigure(fmStart->GetMeniskDir(), author, System(), caption);
     }
-    if (!wanted.isEmpty())
-        fmStart->SetSaveDir2(found.isEmpty() ? wanted : found);
+    if (wanted.isEmpty())
+        return {};
+    const QString path = found.isEmpty() ? wanted : found;
+    fmStart->SetSaveDir2(path);
+    return path;
 }
 
 void TfmFigers::ListBox1Click()
@@ -130,8 +135,12 @@ void TfmFigers::ListBox1Click()
 
 void TfmFigers::sbShowClick()
 {
-    ComposeSelectedFigPath();
-    fmSkany->LoadPicture(fmStart->GetSaveDir2());
+    const QString path = ComposeSelectedFigPath();
+    if (path.isEmpty()) {
+        ShowMessage(NotAvailable);
+        return;
+    }
+    fmSkany->LoadPicture(path);
     fmSkany->ShowModal();
 }
 

@@ -27,9 +27,9 @@ public:
     void PrepareFigList();
     // Fills the list with the meniscographic kinds of which any figure exists for the author.
     void PrepareMeniskList();
-    // The path of the chosen figure, handed to the main window; a caption that names no figure
-    // leaves the path stored before.
-    void ComposeSelectedFigPath();
+    // The path of the chosen figure, also handed to the main window; empty for a caption that
+    // names no figure, which leaves the path stored before.
+    QString ComposeSelectedFigPath();
 
     void ListBox1Click();
     void sbShowClick();

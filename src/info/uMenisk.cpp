@@ -5,12 +5,12 @@
 #include "app/uSelect.h"
 #include "data/uDataModule.h"
 #include "info/FigureNames.h"
+#include "info/InfoStyle.h"
 #include "info/uFigers.h"
 #include "info/uMeniskFig.h"
 #include "info/uMeniskFig1.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "platform/Jpeg.h"
 
 TfmMenisk::TfmMenisk(QWidget *owner)
     : TForm(owner, QStringLiteral("fmMenisk"), QStringLiteral("Virelt 2"))
@@ -128,7 +128,7 @@ void TfmMenisk::sbFigClick()
         return;
     }
     if (const QString path = FigureNames::FindFile(FigurePath()); !path.isEmpty()) {
-        fmMeniskFig1->Image1->setPixmap(QPixmap::fromImage(Jpeg::Load(path)));
+        InfoStyle::ShowJpeg(fmMeniskFig1->Image1, path);
         fmMeniskFig1->ShowModal();
         return;
     }

@@ -5,7 +5,6 @@
 #include "info/InfoStyle.h"
 #include "info/uReferences.h"
 #include "platform/Application.h"
-#include "platform/Jpeg.h"
 
 #include <QFileInfo>
 #include <QScreen>
@@ -39,8 +38,7 @@ TfmSkany::TfmSkany(QWidget *owner)
 
 void TfmSkany::LoadPicture(const QString &path)
 {
-    const QImage picture = Jpeg::Load(path);
-    Image1->setPixmap(QPixmap::fromImage(picture));
+    const QImage picture = ShowJpeg(Image1, path);
     FFileName = path;
     // The window takes the picture's shape, as large as the screen allows.
     QSize size = picture.size();

@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
@@ -23,9 +24,6 @@
 #include <memory>
 
 namespace {
-
-const QString NotAvailable
-    = QStringLiteral("This data isn\u2019t available in this version VIRELT database.");
 
 // The mode boxes as a word: X isotherms, T temperature, B model, I isosurface; lower case when
 // unchecked, "-" after a hidden box.

@@ -1,7 +1,9 @@
+#include "info/FigureNames.h"
+#include "platform/Exceptions.h"
+#include "platform/Jpeg.h"
 #include "support/TestRegistry.h"
 
 #include "BuiltDatabase.h"
-#include "JpegFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -30,44 +32,27 @@ QStringList JpegFiles(const QString &folder)
 }
 
 // The figure codes of the figure list, and those of the viscosity models.
-const char *const FigureCodes[] = {
-    "DX",
-    "DT",
-    "STX",
-    "STT",
-    "STXBut",
-    "STIBut",
-    "STTBut",
-    "VX",
-    "VT",
-    "LX",
-    "LT",
-    "EREX",
-    "ERET",
-    "ERYX",
-    "ERYT",
-    "ETCX",
-    "ETCT",
-    "MSSX",
-    "MSST",
-    "MTSX",
-    "MTST",
-    "MYMX",
-    "MYMT",
-    "MHX",
-    "MHT",
-    "LXModel",
-    "LTModel",
-};
-
-// Property id of a figure code: by its first letters.
-int PropertyOfCode(const QString &code)
+QStringList FigureCodes()
 {
-    const QPair<const char *, int> prefixes[]
-        = { { "ST", 2 }, { "D", 1 }, { "V", 3 }, { "L", 4 }, { "E", 5 }, { "M", 6 } };
-    for (const auto &[prefix, property] : prefixes)
-        if (code.startsWith(QLatin1String(prefix)))
-            return property;
+    const QString viscosity = QStringLiteral("Viscosity");
+    QStringList codes;
+    for (const FigureNames::FigureKind &kind : FigureNames::FigureKinds()) {
+        const QString code = QFileInfo(kind.ending).completeBaseName();
+        codes << code;
+        if (code.startsWith(FigureNames::PropertyCode(viscosity)))
+            codes << code + FigureNames::ModelCode(true, viscosity);
+    }
+    return codes;
+}
+
+// The id of the property whose code begins the figure code; 0 for none.
+int PropertyOfCode(const BuiltDatabase &db, const QString &code)
+{
+    for (const QVariantList &r : db.Rows("SELECT ID_WLASCIWOSCI, WLASNOSC FROM WLASNOSCI")) {
+        const QString prefix = FigureNames::PropertyCode(r[1].toString());
+        if (!prefix.isEmpty() && code.startsWith(prefix))
+            return r[0].toInt();
+    }
     return 0;
 }
 
@@ -85,9 +70,11 @@ private slots:
             all += JpegFiles(QLatin1String(folder));
         QVERIFY(all.size() > 40);
         for (const QString &file : all) {
-            QString error;
-            const QSize size = DecodeJpeg(file, &error);
-            QVERIFY2(size == QSize(640, 480), qPrintable(file + u' ' + error));
+            try {
+                QVERIFY2(Jpeg::Load(file).size() == QSize(640, 480), qPrintable(file));
+            } catch (const Exception &e) {
+                QFAIL(qPrintable(e.Message()));
+            }
         }
     }
 
@@ -111,9 +98,9 @@ private slots:
                 category);
             const QString name = info.completeBaseName();
             QString code;
-            for (const char *c : FigureCodes)
-                if (name.endsWith(u'_' + QLatin1String(c)))
-                    code = QLatin1String(c);
+            for (const QString &c : FigureCodes())
+                if (name.endsWith(u'_' + c))
+                    code = c;
             QVERIFY2(!code.isEmpty(), qPrintable(file));
             const QString head = name.chopped(code.size() + 1);
             if (head == system)
@@ -123,17 +110,20 @@ private slots:
             QVERIFY2(db.Value("SELECT COUNT(*) FROM WLA_TAB_PUB w JOIN TAB_UKL t USING "
                               "(ID_TAB_UKL) JOIN PUBLIKACJE p USING (ID_PUBLIKACJI) WHERE "
                               "t.OZNACZENIE = ? AND p.OZNACZENIE = ? AND w.ID_WLASCIWOSCI = ?",
-                           { system, tag, PropertyOfCode(code) })
+                           { system, tag, PropertyOfCode(db, code) })
                          .toInt()
                     == 1,
                 qPrintable(file));
-            if (subject != system)
-                QVERIFY2(db.Value("SELECT COUNT(*) FROM FIG f JOIN TAB_UKL t USING (ID_TAB_UKL) "
-                                  "WHERE t.OZNACZENIE = ? AND replace(f.UKLAD, '/', '_') = ?",
-                               { system, subject })
-                             .toInt()
-                        > 0,
+            if (subject != system) {
+                const QVariantList sections = db.Column("SELECT f.UKLAD FROM FIG f JOIN TAB_UKL t "
+                                                        "USING (ID_TAB_UKL) WHERE t.OZNACZENIE = ?",
+                    { system });
+                QVERIFY2(std::any_of(sections.begin(), sections.end(),
+                             [&](const QVariant &section) {
+                                 return FigureNames::SectionName(section.toString()) == subject;
+                             }),
                     qPrintable(file));
+            }
         }
     }
 
@@ -148,7 +138,7 @@ private slots:
         for (const QVariantList &r : rows) {
             const QDir folder(Path("Fig/" + r[0].toString() + u'/' + r[1].toString()));
             const QString prefix
-                = r[2].toString() + u'_' + r[3].toString().replace(u'/', u'_') + u'_';
+                = r[2].toString() + u'_' + FigureNames::SectionName(r[3].toString()) + u'_';
             // Tags hold "[", which a name filter would read as a pattern.
             const QStringList names = folder.entryList(QDir::Files);
             QVERIFY2(std::any_of(names.begin(), names.end(),

@@ -1,6 +1,7 @@
 #include "InfoSession.h"
 
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "data/uDataModule.h"
 #include "info/uAutorFig.h"
@@ -103,16 +104,30 @@ private slots:
         QCOMPARE(fmFigers->ListBox1->count(), 11);
         for (int row = 0; row < fmFigers->ListBox1->count(); ++row) {
             fmFigers->ListBox1->setCurrentRow(row);
-            fmFigers->ComposeSelectedFigPath();
-            QVERIFY2(QFile::exists(fmStart->GetSaveDir2()),
-                qPrintable(fmFigers->ListBox1->item(row)->text()));
+            const QString path = fmFigers->ComposeSelectedFigPath();
+            QVERIFY2(QFile::exists(path), qPrintable(fmFigers->ListBox1->item(row)->text()));
+            QCOMPARE(fmStart->GetSaveDir2(), path);
         }
         QVERIFY(fmStart->GetSaveDir2().endsWith("_MHT.jpg"));
-        // A caption that names no figure leaves the stored path as it was.
+        // A caption that names no figure gives no path and leaves the stored one as it was.
         fmFigers->ListBox1->addItem("Isotherms of hardnes");
         fmFigers->ListBox1->setCurrentRow(fmFigers->ListBox1->count() - 1);
-        fmFigers->ComposeSelectedFigPath();
+        QCOMPARE(fmFigers->ComposeSelectedFigPath(), QString());
         QVERIFY(fmStart->GetSaveDir2().endsWith("_MHT.jpg"));
+    }
+
+    void aCaptionThatNamesNoFigureIsNotAvailable()
+    {
+        PrepareFor("[2001Kor1]");
+        fmFigers->ListBox1->setCurrentRow(0);
+        fmFigers->sbShow->click();
+        QCOMPARE(s->p.modal().shownForms, QStringList({ "fmSkany" }));
+        fmFigers->ListBox1->addItem("Isotherms of densit");
+        fmFigers->ListBox1->setCurrentRow(fmFigers->ListBox1->count() - 1);
+        fmFigers->sbShow->click();
+        // The figure shown before is not shown again.
+        QCOMPARE(s->p.modal().shownForms, QStringList({ "fmSkany" }));
+        QCOMPARE(s->p.dialogs().Texts("ShowMessage"), QStringList({ NotAvailable }));
     }
 
     void aMissingOrBrokenFigureIsReportedAndNotShown()

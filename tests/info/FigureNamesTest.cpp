@@ -67,6 +67,21 @@ private slots:
         QCOMPARE(SubPropertyCode(e, {}), QString());
     }
 
+    void everyListedSubPropertyHasACode()
+    {
+        const QString e = QStringLiteral("Electrical properties");
+        const QString m = QStringLiteral("Mechanical properties");
+        QCOMPARE(
+            SubProperties(e), QStringList({ "Resistance", "Resistivity", "Thermal conductivity" }));
+        QCOMPARE(SubProperties(m),
+            QStringList({ "Hardness", "Shear Strength", "Tensile Strength", "Young's Modulus" }));
+        for (const QString &property : { e, m })
+            for (const QString &sub : SubProperties(property))
+                QVERIFY2(!SubPropertyCode(property, sub).isEmpty(), qPrintable(sub));
+        QVERIFY(SubProperties("Density").isEmpty());
+        QVERIFY(SubProperties({}).isEmpty());
+    }
+
     void modeAndModelCodes()
     {
         QCOMPARE(ModeCode(false, false, false), QString());
@@ -153,6 +168,11 @@ private slots:
             QStringLiteral("/x/Database/Menisk/Binary systems/Ag-Sn/"));
         QCOMPARE(MeniskFileName("[2025Men1]", "Ag-Sn", "Wetting force", "Fig1"),
             QStringLiteral("[2025Men1]_Ag-Sn_Wetting force_Fig1.jpg"));
+        QCOMPARE(SectionName("(Ag-Cu-Sn)eut/Bi/x"), QStringLiteral("(Ag-Cu-Sn)eut_Bi_x"));
+        QCOMPARE(DiagramFile("/x/Database", "Binary systems", "Ag-Sn"),
+            QStringLiteral("/x/Database/Diagram/Binary systems/Ag-Sn.jpg"));
+        QCOMPARE(DiagramReferencesFile("/x/Database"),
+            QStringLiteral("/x/Database/Diagram/References.txt"));
     }
 
     void figureKindsFollowTheFigureCodes()

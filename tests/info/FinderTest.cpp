@@ -1,6 +1,7 @@
 #include "InfoSession.h"
 
 #include "app/Main.h"
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
@@ -19,9 +20,6 @@
 #include <memory>
 
 namespace {
-
-const QString NotAvailable
-    = QStringLiteral("This data isn\u2019t available in this version VIRELT database.");
 
 QSize Shown()
 {
@@ -193,12 +191,24 @@ private slots:
         QCOMPARE(figersItems, QStringList({ "Isotherms of density" }));
     }
 
+    void aViscosityModelFigureIsTheSystemsWhateverThePublication_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("system");
+        QTest::newRow("binary") << "Binary systems"
+                                << "Ag-Sn";
+        // Named by the system alone, it needs no section: the picker stays closed.
+        QTest::newRow("ternary") << "Ternary systems"
+                                 << "Ag-Cu-Sn";
+    }
     void aViscosityModelFigureIsTheSystemsWhateverThePublication()
     {
-        Open("Binary systems", "Ag-Sn", "Viscosity");
+        QFETCH(QString, category);
+        QFETCH(QString, system);
+        Open(category, system, "Viscosity");
         fmSelect->chbButler->click();
         fmSelect->chbTemp->click();
-        s->WritePicture(Fig("Binary systems/Ag-Sn", "Ag-Sn_LTModel.jpg"), QSize(33, 44));
+        s->WritePicture(Fig(category + u'/' + system, system + "_LTModel.jpg"), QSize(33, 44));
         fmSelect->SpeedButton6->click();
         QCOMPARE(s->p.modal().shownForms, QStringList({ "fmSkany" }));
         QCOMPARE(Shown(), QSize(33, 44));
