@@ -7,12 +7,13 @@
 #include "chart/uWykresy.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
+#include "info/FigureNames.h"
+#include "info/InfoStyle.h"
 #include "info/uAutorFig.h"
 #include "info/uDiagram.h"
 #include "info/uMenisk.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "platform/Jpeg.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 
@@ -35,11 +36,6 @@ int CategoryId()
 QString CategoryText()
 {
     return fmStart->dblSelectSystem->Text();
-}
-
-QString DiagramFolder()
-{
-    return Paths::Join(Paths::DatabaseFolder(), QStringLiteral("Diagram"));
 }
 
 } // namespace
@@ -238,13 +234,13 @@ void TfmSelect::SpeedButton6Click()
 
 void TfmSelect::sbPhaseDiagramClick()
 {
-    const QString path = Paths::Join(DiagramFolder(), CategoryText()) + u'/' + dblSelect->Text()
-        + QStringLiteral(".jpg");
+    const QString path
+        = FigureNames::DiagramFile(Paths::DatabaseFolder(), CategoryText(), dblSelect->Text());
     if (!QFile::exists(path)) {
         ShowMessage(NotAvailable);
         return;
     }
-    fmDiagram->Image1->setPixmap(QPixmap::fromImage(Jpeg::Load(path)));
+    InfoStyle::ShowJpeg(fmDiagram->Image1, path);
     LoadDiagramReferences();
     fmDiagram->ShowModal();
 }
@@ -253,7 +249,7 @@ void TfmSelect::LoadDiagramReferences()
 {
     fmDiagram->ListBox1->clear();
     fmDiagram->ListBox1->addItems(DiagramReferences::ReadBlock(
-        Paths::Join(DiagramFolder(), QStringLiteral("References.txt")), dblSelect->Text()));
+        FigureNames::DiagramReferencesFile(Paths::DatabaseFolder()), dblSelect->Text()));
 }
 
 void TfmSelect::sbMeniskClick()
@@ -263,6 +259,3 @@ void TfmSelect::sbMeniskClick()
         fmMenisk->ShowModal();
     });
 }
-
-
-

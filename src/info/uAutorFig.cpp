@@ -1,6 +1,5 @@
 #include "info/uAutorFig.h"
 
-#include "platform/Paths.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/uSelect.h"
@@ -13,6 +12,7 @@
 #include "info/uSkany.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

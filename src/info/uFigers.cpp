@@ -1,6 +1,5 @@
 #include "info/uFigers.h"
 
-#include "platform/Paths.h"
 #include "app/Main.h"
 #include "app/Messages.h"
 #include "app/uSelect.h"
@@ -11,6 +10,7 @@
 #include "info/uSkany.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

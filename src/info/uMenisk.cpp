@@ -1,6 +1,5 @@
 #include "info/uMenisk.h"
 
-#include "platform/Paths.h"
 #include "app/Main.h"
 #include "app/uSelect.h"
 #include "data/uDataModule.h"
@@ -11,6 +10,7 @@
 #include "info/uMeniskFig1.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 
 TfmMenisk::TfmMenisk(QWidget *owner)
     : TForm(owner, QStringLiteral("fmMenisk"), QStringLiteral("Virelt 2"))
@@ -114,7 +114,8 @@ void TfmMenisk::dblMeniskFigClick()
 QString TfmMenisk::FigurePath() const
 {
     const QString system = fmSelect->dblSelect->Text();
-    return FigureNames::MeniskFolder(Paths::DatabaseFolder(), fmStart->dblSelectSystem->Text(), system)
+    return FigureNames::MeniskFolder(
+               Paths::DatabaseFolder(), fmStart->dblSelectSystem->Text(), system)
         + FigureNames::MeniskFileName(
             dblAutor->Text(), system, dblSelectMeniskFig->Text(), dblMeniskFig->Text());
 }
