@@ -83,38 +83,53 @@ TDataSource *TdmDataModule::SourceOf(TDataSet *dataSet) const
     return nullptr;
 }
 
-void TdmDataModule::OpenPunkty(int slot)
+// Molar volume is computed from the density rows of the publication.
+static int DensityForMolarVolume(int property)
+{
+    return property == 3 ? 1 : property;
+}
+
+TQuery *TdmDataModule::PrepareSlot(
+    SlotFamily family, int slot, SlotKeys keys, const QStringList &newText)
 {
     const int system = Key(qrTabUkl, "ID_TAB_UKL");
     const int publication = Key(qrAutor, "ID_PUBLIKACJI");
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    TQuery *query = SlotQuery(SlotFamily::Punkty, slot);
+    const int id = Key(qrWlasnosci, "ID_WLASCIWOSCI");
+    const int property = keys.densityRows ? DensityForMolarVolume(id) : id;
+    const QVariant eutectic = keys.section ? QVariant(Key(qrEut, "ID_EUTEKTYKI")) : QVariant();
+    TQuery *query = SlotQuery(family, slot);
     query->Close();
-    if (slot == 1)
-        query->SetSQL({ QStringLiteral("SELECT DANE_WLASNOSCI.ID_DANE_WLA, X  X, A+B*:t1 DensityT1"),
-                        QStringLiteral("from DANE_WLASNOSCI"), QStringLiteral("WHERE"),
-                        QStringLiteral("(DANE_WLASNOSCI . ID_WLASCIWOSCI =:lWlasciwosc) AND"),
-                        QStringLiteral("(DANE_WLASNOSCI . ID_TAB_UKL =:lUklad) AND"),
-                        QStringLiteral("(DANE_WLASNOSCI . ID_PUBLIKACJI =:lPublikacja) "),
-                        QStringLiteral("ORDER BY  DANE_WLASNOSCI.X") });
-    Worker::Prepare(query, { { "lUklad", system },
-                             { "lPublikacja", publication },
-                             { "lWlasciwosc", property } });
+    if (!newText.isEmpty())
+        query->SetSQL(newText);
+    Worker::Prepare(query,
+        { { "lUklad", system }, { "lPublikacja", publication }, { "lWlasciwosc", property } });
+    if (keys.section)
+        query->ParamByName(QStringLiteral("lEut")).SetValue(eutectic);
     SetSlotTemperature(query, slot);
+    return query;
+}
+
+void TdmDataModule::OpenPunkty(int slot)
+{
+    // The first slot's text also selects the row key in front of its persistent fields.
+    static const QStringList keyedText {
+        QStringLiteral("SELECT DANE_WLASNOSCI.ID_DANE_WLA, X  X, A+B*:t1 DensityT1"),
+        QStringLiteral("from DANE_WLASNOSCI"),
+        QStringLiteral("WHERE"),
+        QStringLiteral("(DANE_WLASNOSCI . ID_WLASCIWOSCI =:lWlasciwosc) AND"),
+        QStringLiteral("(DANE_WLASNOSCI . ID_TAB_UKL =:lUklad) AND"),
+        QStringLiteral("(DANE_WLASNOSCI . ID_PUBLIKACJI =:lPublikacja) "),
+        QStringLiteral("ORDER BY  DANE_WLASNOSCI.X"),
+    };
+    TQuery *query
+        = PrepareSlot(SlotFamily::Punkty, slot, {}, slot == 1 ? keyedText : QStringList());
     SetDisplayFormat(query, QStringLiteral("DensityT%1").arg(slot));
     Worker::OpenQuietly(query);
 }
 
 void TdmDataModule::OpenMinMax(int slot)
 {
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    TQuery *query = SlotQuery(SlotFamily::MinMax, slot);
-    Worker::Prepare(query, { { "lUklad", system },
-                             { "lPublikacja", publication },
-                             { "lWlasciwosc", property } });
-    SetSlotTemperature(query, slot);
+    TQuery *query = PrepareSlot(SlotFamily::MinMax, slot, {});
     if (!Worker::OpenQuietly(query) || query->IsEmpty())
         return; // the slot's end-point texts keep their old values
     const QString field = QStringLiteral("DensityT%1").arg(slot);
@@ -124,23 +139,9 @@ void TdmDataModule::OpenMinMax(int slot)
     SetMax(slot, query->FieldByName(field).AsString());
 }
 
-// Molar volume is computed from the density rows of the publication.
-static int DensityForMolarVolume(int property)
-{
-    return property == 3 ? 1 : property;
-}
-
 void TdmDataModule::OpenMinMaxM(int slot)
 {
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
-    const int property = DensityForMolarVolume(Key(qrWlasnosci, "ID_WLASCIWOSCI"));
-    TQuery *query = SlotQuery(SlotFamily::MinMaxM, slot);
-    Worker::Prepare(query, { { "lUklad", system },
-                             { "lPublikacja", publication },
-                             { "lWlasciwosc", property } });
-    SetSlotTemperature(query, slot);
-    Worker::OpenQuietly(query);
+    Worker::OpenQuietly(PrepareSlot(SlotFamily::MinMaxM, slot, { true, false }));
 }
 
 void TdmDataModule::OpenExp(int slot)
@@ -153,16 +154,7 @@ void TdmDataModule::OpenExp(int slot)
 
 void TdmDataModule::OpenWyniki45(int slot)
 {
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    const int eutectic = Key(qrEut, "ID_EUTEKTYKI");
-    TQuery *query = SlotQuery(SlotFamily::Wyniki45, slot);
-    Worker::Prepare(query, { { "lUklad", system },
-                             { "lPublikacja", publication },
-                             { "lWlasciwosc", property },
-                             { "lEut", eutectic } });
-    SetSlotTemperature(query, slot);
+    TQuery *query = PrepareSlot(SlotFamily::Wyniki45, slot, { false, true });
     SetDisplayFormat(query, QStringLiteral("DensityT%1").arg(slot));
     Worker::OpenQuietly(query);
 }
@@ -170,17 +162,7 @@ void TdmDataModule::OpenWyniki45(int slot)
 void TdmDataModule::OpenMolarVolume(SlotFamily family, int slot)
 {
     const bool section = family != SlotFamily::UklPure && family != SlotFamily::UklBinary;
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
-    const int property = DensityForMolarVolume(Key(qrWlasnosci, "ID_WLASCIWOSCI"));
-    const QVariant eutectic = section ? QVariant(Key(qrEut, "ID_EUTEKTYKI")) : QVariant();
-    TQuery *query = SlotQuery(family, slot);
-    Worker::Prepare(query, { { "lUklad", system },
-                             { "lPublikacja", publication },
-                             { "lWlasciwosc", property } });
-    if (section)
-        query->ParamByName(QStringLiteral("lEut")).SetValue(eutectic);
-    SetSlotTemperature(query, slot);
+    TQuery *query = PrepareSlot(family, slot, { true, section });
     SetDisplayFormat(query, QStringLiteral("VT%1").arg(slot));
     Worker::OpenQuietly(query);
 }
