@@ -46,18 +46,22 @@ void TdmDataModule::OpenPierwiastki()
     Reopen(qrPierwiastki, { { "lUklad", system } }, QStringLiteral("Pierwiastkach"));
 }
 
+// The publications of the chosen property and system, for either publication list.
+static void OpenPublications(TdmDataModule *dm, TQuery *list)
+{
+    const int property = Key(dm->qrWlasnosci, "ID_WLASCIWOSCI");
+    const int system = Key(dm->qrTabUkl, "ID_TAB_UKL");
+    Reopen(list, { { "lWlasciwosc", property }, { "lUklad", system } });
+}
+
 void TdmDataModule::OpenAutor()
 {
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    Reopen(qrAutor, { { "lWlasciwosc", property }, { "lUklad", system } });
+    OpenPublications(this, qrAutor);
 }
 
 void TdmDataModule::OpenAutor1()
 {
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    Reopen(qrAutor1, { { "lWlasciwosc", property }, { "lUklad", system } });
+    OpenPublications(this, qrAutor1);
 }
 
 void TdmDataModule::OpenEut()
@@ -66,28 +70,27 @@ void TdmDataModule::OpenEut()
     Reopen(qrEut, { { "lUklad", system } });
 }
 
+// The section equations of the publication current in `publications`.
+static void OpenSection(TdmDataModule *dm, TQuery *equations, TQuery *publications)
+{
+    const int system = Key(dm->qrTabUkl, "ID_TAB_UKL");
+    const int publication = Key(publications, "ID_PUBLIKACJI");
+    const int property = Key(dm->qrWlasnosci, "ID_WLASCIWOSCI");
+    const int eutectic = Key(dm->qrEut, "ID_EUTEKTYKI");
+    Reopen(equations, { { "lUklad", system },
+                        { "lPublikacja", publication },
+                        { "lWlasciwosc", property },
+                        { "lEut", eutectic } });
+}
+
 void TdmDataModule::OpenDane45()
 {
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const int publication = Key(qrAutor, "ID_PUBLIKACJI");
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    const int eutectic = Key(qrEut, "ID_EUTEKTYKI");
-    Reopen(qrDane45, { { "lUklad", system },
-                       { "lPublikacja", publication },
-                       { "lWlasciwosc", property },
-                       { "lEut", eutectic } });
+    OpenSection(this, qrDane45, qrAutor);
 }
 
 void TdmDataModule::OpenDane452()
 {
-    const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const int publication = Key(qrAutor1, "ID_PUBLIKACJI");
-    const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    const int eutectic = Key(qrEut, "ID_EUTEKTYKI");
-    Reopen(qrDane452, { { "lUklad", system },
-                        { "lPublikacja", publication },
-                        { "lWlasciwosc", property },
-                        { "lEut", eutectic } });
+    OpenSection(this, qrDane452, qrAutor1);
 }
 
 void TdmDataModule::OpenFig()
