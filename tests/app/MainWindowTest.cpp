@@ -80,7 +80,6 @@ private slots:
     void okOpensAFreshSelectionWindowWithTheCategorysSystems()
     {
         ChooseCategory(QStringLiteral("Binary systems"));
-        QPointer<TfmSelect> first = fmSelect;
         QStringList systems;
         p->modal().Script(QStringLiteral("fmSelect"), [&](TForm &) {
             for (int i = 0; i < fmSelect->dblSelect->count(); ++i)
@@ -95,7 +94,6 @@ private slots:
         QCOMPARE(p->modal().shownForms,
                  QStringList({ "fmSelect", "fmSelect" })); // created afresh for the second run
         QVERIFY(!fmSelect);
-        Q_UNUSED(first);
     }
 
     void aFailureInOkStillReleasesTheSelectionWindow()

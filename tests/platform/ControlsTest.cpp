@@ -166,13 +166,15 @@ private slots:
 
     void speedButtonCaptionColourStaysGreyWhenDisabled()
     {
-        TSpeedButton button(nullptr, QStringLiteral("sbOK"), QStringLiteral("OK"));
+        TSpeedButton button(nullptr, QStringLiteral("sbOK"), QStringLiteral("OK"), false,
+                            QStringLiteral("hint"));
         button.SetFontColor(clGreen);
+        QVERIFY(!button.isEnabled());
+        QCOMPARE(button.toolTip(), QStringLiteral("hint"));
         QCOMPARE(button.palette().color(QPalette::Active, QPalette::ButtonText),
                  QColor(0, 128, 0));
         QCOMPARE(button.palette().color(QPalette::Disabled, QPalette::ButtonText),
                  QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
-        QVERIFY(button.focusPolicy() != Qt::StrongFocus || !button.isDown());
     }
 
     void theModalRunnerRunsTheScriptInsideTheShow()
