@@ -10,9 +10,7 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr std::array<TColor, 20> Palette {
+constinit const ColorPalette BuilderPalette {
     clRed,
     clGreen,
     clPurple,
@@ -35,6 +33,8 @@ constexpr std::array<TColor, 20> Palette {
     clInfoBk,
 };
 
+namespace {
+
 const QString NotANumber = QStringLiteral("Can't convert dataSource data to a number");
 
 // Takes the colour of the window's builder counter and advances the counter.
@@ -43,7 +43,7 @@ TColor NextLineColor()
     TfmWykres &window = ChartInputs::Window();
     const int index = window.GetLineColorNo();
     window.SetLineColorNo(index + 1);
-    return BuilderColor(index);
+    return PaletteColor(BuilderPalette, index);
 }
 
 void AddPoints(TChartSeries *series, const TPointList &points, int valuePosition)
@@ -63,12 +63,6 @@ QVariant FieldValue(TQuery *query, const QString &name)
 }
 
 } // namespace
-
-TColor BuilderColor(int index)
-{
-    const int size = int(Palette.size());
-    return Palette[((index % size) + size) % size];
-}
 
 // ---------------------------------------------------------------- TPointList
 
@@ -120,7 +114,7 @@ void TAbstractModelChart2::DrawTemperatureLines(TDBGrid *grid)
         grid->SelectRow(row, true);
         auto *line = new TLineSeries(FChart);
         line->SetLinePenWidth(3);
-        line->SetSeriesColor(BuilderColor(k));
+        line->SetSeriesColor(PaletteColor(BuilderPalette, k));
         const Fixed x = rows->FieldByName(QStringLiteral("X")).AsFloat();
         line->SetTitle(QStringLiteral("ButlerX= ") + Numbers::FloatToStr(x));
         AddPoints(line, FPoints, k + 1);

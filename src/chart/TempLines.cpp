@@ -17,7 +17,7 @@ void TListaWybranychPunktTemp::Draw(TDBChart *chart)
         line->AddXY(rec.T2, rec.V2.ToDouble());
         line->SetTitle(
             w.dblAutorTemp(m_tab)->Text() + QStringLiteral("   X=") + Numbers::FloatToStr(x));
-        line->SetSeriesColor(BuilderColor(k));
+        line->SetSeriesColor(PaletteColor(BuilderPalette, k));
         // The second tab's lines stay apart from the first's by their dash.
         if (first)
             line->SetLinePenWidth(2);

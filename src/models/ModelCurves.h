@@ -1,25 +1,20 @@
 #pragma once
 
+#include "chart/Palette.h"
 #include "platform/Chart.h"
 #include "platform/DBControls.h"
 #include "platform/Fixed.h"
 
 #include <QString>
 
-#include <array>
 #include <functional>
 
 // What the chart window's model curves share: the palettes that colour curve after curve by a
 // counter, and the last step of every curve worker.
 
-using ModelPalette = std::array<TColor, 20>;
-
-extern const ModelPalette ViscosityModelPalette;
-extern const ModelPalette SurfaceConcentrationPalette;
-extern const ModelPalette ButlerTemperaturePalette;
-
-// The counters are not bounded: the twenty-first curve takes the first colour again.
-TColor PaletteColor(const ModelPalette &palette, int counter);
+extern const ColorPalette ViscosityModelPalette;
+extern const ColorPalette SurfaceConcentrationPalette;
+extern const ColorPalette ButlerTemperaturePalette;
 
 struct CurveStyle
 {
