@@ -122,19 +122,15 @@ public:
     QAction *Adddata1;
 
     // ---- per-slot components (slot 1..4)
-    QLineEdit *edT(int slot) const { return std::array{ edT1, edT2, edT3, edT4 }.at(slot - 1); }
-    TDBGrid *dbgT(int slot) const { return std::array{ dbgT1, dbgT2, dbgT3, dbgT4 }.at(slot - 1); }
+    QLineEdit *edT(int slot) const { return std::array { edT1, edT2, edT3, edT4 }.at(slot - 1); }
+    TDBGrid *dbgT(int slot) const { return std::array { dbgT1, dbgT2, dbgT3, dbgT4 }.at(slot - 1); }
     TDBGrid *dbgWynikiT(int slot) const
     {
-        return std::array{ dbgWynikiT1, dbgWynikiT2, dbgWynikiT3, dbgWynikiT4 }.at(slot - 1);
+        return std::array { dbgWynikiT1, dbgWynikiT2, dbgWynikiT3, dbgWynikiT4 }.at(slot - 1);
     }
     QWidget *tsWynikiT(int slot) const
     {
-        return std::array{ tsWynikiT1, tsWynikiT2, tsWynikiT3, tsWynikiT4 }.at(slot - 1);
-    }
-    QLabel *WynikiCaption(int slot) const
-    {
-        return std::array{ panT1, panT2, Panel8, Panel9 }.at(slot - 1);
+        return std::array { tsWynikiT1, tsWynikiT2, tsWynikiT3, tsWynikiT4 }.at(slot - 1);
     }
 
     // ---- accessors of the private state
@@ -307,8 +303,8 @@ private:
     QPointer<QObject> FCurrentSeries;
     TChartSeries *FCurrentSeriesView = nullptr;
     int FPunktTemp2No = 0;
-    std::array<bool, 4> FApproxPending{};
-    std::array<bool, 4> FButlerPending{};
+    std::array<bool, 4> FApproxPending {};
+    std::array<bool, 4> FButlerPending {};
     bool FViscoModelPending = false;
     Fixed FCurrentT;
     int FEutecticId = 0;
