@@ -1,5 +1,6 @@
 #include "chart/ChartBuilders.h"
 
+#include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
 #include "data/ChartInputs.h"
 #include "platform/DBControls.h"
@@ -7,8 +8,6 @@
 #include "platform/Numbers.h"
 
 #include <QPlainTextEdit>
-
-#include <algorithm>
 
 constinit const ColorPalette BuilderPalette {
     clRed,
@@ -104,22 +103,19 @@ TPointSeries *TAbstractModelChart2::DrawIsotherm(const QString &author, const QS
 void TAbstractModelChart2::DrawTemperatureLines(TDBGrid *grid)
 {
     LoadPoints();
-    TDataSet *rows = grid->DataSet();
-    if (!rows)
-        return;
-    const int count = std::min(grid->SelectedRowsCount(), 20);
-    for (int k = 0; k < count; ++k) {
-        const TBookmark row = grid->SelectedRowsItem(k);
-        rows->GotoBookmark(row);
-        grid->SelectRow(row, true);
-        auto *line = new TLineSeries(FChart);
-        line->SetLinePenWidth(3);
-        line->SetSeriesColor(PaletteColor(BuilderPalette, k));
-        const Fixed x = rows->FieldByName(QStringLiteral("X")).AsFloat();
-        line->SetTitle(QStringLiteral("ButlerX= ") + Numbers::FloatToStr(x));
-        AddPoints(line, FPoints, k + 1);
-        FChart->AddSeries(line);
-    }
+    int k = 0;
+    ForEachSelectedRow(
+        grid,
+        [&](TDataSet *rows) {
+            auto *line = new TLineSeries(FChart);
+            line->SetLinePenWidth(3);
+            line->SetSeriesColor(PaletteColor(BuilderPalette, k));
+            const Fixed x = rows->FieldByName(QStringLiteral("X")).AsFloat();
+            line->SetTitle(QStringLiteral("ButlerX= ") + Numbers::FloatToStr(x));
+            AddPoints(line, FPoints, ++k);
+            FChart->AddSeries(line);
+        },
+        20);
 }
 
 // ---------------------------------------------------------------- TModelChart2

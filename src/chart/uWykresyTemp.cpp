@@ -1,6 +1,7 @@
 // The temperature-dependence tabs: the compositions of a publication and their lines, or their
 // measured viscosity points, against temperature. Both tabs run the same routines.
 #include "chart/ChartBuilders.h"
+#include "chart/GridWalk.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
@@ -11,8 +12,6 @@
 #include "data/uDataModule.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-
-#include <vector>
 
 namespace {
 
@@ -37,14 +36,6 @@ QVariant LineId(int tab, bool section)
     TQuery *query = tab == 1 ? (section ? dm->qrPunktyTemp451 : dm->qrPunktyTemp)
                              : (section ? dm->qrPunktyTemp452 : dm->qrPunktyTemp2);
     return Value(query, "ID_DANE_WLA_T");
-}
-
-std::vector<TBookmark> SelectedRows(const TDBGrid *grid)
-{
-    std::vector<TBookmark> rows;
-    for (int i = 0; i < grid->SelectedRowsCount(); ++i)
-        rows.push_back(grid->SelectedRowsItem(i));
-    return rows;
 }
 
 } // namespace
@@ -148,22 +139,20 @@ void TfmWykres::GraphTemperatureTab(int tab)
             ShowMessage(NotAvailable);
         return;
     }
-    TDataSet *rows = grid->DataSet();
-    for (TBookmark row : SelectedRows(grid)) {
-        rows->GotoBookmark(row);
+    ForEachSelectedRow(grid, [&](TDataSet *) {
         const bool filled = dm->GetTempLine(tab, section, rec);
         const QVariant id = LineId(tab, section);
         if (!filled || id.isNull()) {
             ShowMessage(NotAvailable);
-            continue;
+            return;
         }
         const QString text = QString::number(VarAsInteger(id));
         // A line already drawn is not drawn again, so its record must not wait for the next.
         if (LineIds(tab)->Contains(text))
-            continue;
+            return;
         records->Add(rec);
         LineIds(tab)->Add(text);
-    }
+    });
 }
 
 void TfmWykres::DrawMeasuredPoints()
@@ -202,12 +191,9 @@ void TfmWykres::DrawMeasuredPoints()
         }
     }
 
-    TDataSet *rows = dbgTemp1->DataSet();
     int drawn = 0;
-    for (TBookmark row : SelectedRows(dbgTemp1)) {
+    ForEachSelectedRow(dbgTemp1, [&](TDataSet *rows) {
         TDBChartFromQuery builder(query, DBChart1);
-        rows->GotoBookmark(row);
-        dbgTemp1->SelectRow(row, true);
         FTempDepX = rows->FieldByName(QStringLiteral("X")).AsFloat();
         (dm->*open)();
         const TPointSeries *points = builder.Draw();
@@ -218,7 +204,7 @@ void TfmWykres::DrawMeasuredPoints()
         entry->SetSeriesColor(points->SeriesColor());
         DBChart1->AddSeries(entry);
         FPointSeriesNo = ++drawn;
-    }
+    });
 }
 
 void TfmWykres::ClearTemperatureTab(int tab)

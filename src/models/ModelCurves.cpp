@@ -33,16 +33,3 @@ void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
         line->SetLinePenWidth(style.penWidth);
     chart->AddSeries(series);
 }
-
-void ForEachSelectedX(TDBGrid *grid, const std::function<void(Fixed x)> &draw)
-{
-    TDataSet *rows = grid->DataSet();
-    if (!rows)
-        return;
-    for (int i = 0; i < grid->SelectedRowsCount(); ++i) {
-        const TBookmark row = grid->SelectedRowsItem(i);
-        rows->GotoBookmark(row);
-        grid->SelectRow(row, true);
-        draw(Fixed(rows->FieldByName(QStringLiteral("X")).AsFloat()));
-    }
-}

@@ -2,12 +2,8 @@
 
 #include "chart/Palette.h"
 #include "platform/Chart.h"
-#include "platform/DBControls.h"
-#include "platform/Fixed.h"
 
 #include <QString>
-
-#include <functional>
 
 // What the chart window's model curves share: the palettes that colour curve after curve by a
 // counter, and the last step of every curve worker.
@@ -27,7 +23,3 @@ struct CurveStyle
 // Styles a line series and puts it on the chart. Running it again on the same series only
 // restyles it, so a worker may finish its curve after every point.
 void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style);
-
-// Runs `draw` once per selected row of a grid, in the order of its selection list, with the
-// grid's dataset on that row; `draw` gets the row's composition X.
-void ForEachSelectedX(TDBGrid *grid, const std::function<void(Fixed x)> &draw);

@@ -1,5 +1,6 @@
 // Approx: the published approximation curves at every temperature whose isotherm Show has drawn.
 #include "chart/ChartBuilders.h"
+#include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
 
 #include "app/Messages.h"
@@ -195,9 +196,9 @@ void TfmWykres::DrawSelectedPoints()
         MessageDlg(NotAvailable, mtInformation, mbOKOnly);
         return;
     }
-    ForEachSelectedX(dbgTemp1, [&](Fixed x) {
+    ForEachSelectedRow(dbgTemp1, [&](TDataSet *rows) {
         TDBChartFromQuery builder(points, DBChart1);
-        SetTempDepX(x);
+        SetTempDepX(rows->FieldByName(QStringLiteral("X")).AsFloat());
         (dm->*open)();
         builder.Draw();
     });

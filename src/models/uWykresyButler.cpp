@@ -1,5 +1,6 @@
 // The Butler model: surface-tension isotherms at T1..T4, or curves against temperature at the
 // compositions selected on the first temperature tab.
+#include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
 
 #include "app/Messages.h"
@@ -66,8 +67,8 @@ void TfmWykres::sbButlerClick()
             DrawViscosityModels();
         return;
     }
-    ForEachSelectedX(dbgTemp1, [this](Fixed x) {
-        SetButlerX(x);
+    ForEachSelectedRow(dbgTemp1, [this](TDataSet *rows) {
+        SetButlerX(rows->FieldByName(QStringLiteral("X")).AsFloat());
         DrawButlerTempDependence();
         SetButlerCount(GetButlerCount() + 1);
     });
