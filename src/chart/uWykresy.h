@@ -24,6 +24,20 @@
 struct ButlerIsotherm;
 struct ViscositySystem;
 
+// How the two ways to the measured points of the compositions selected on the first temperature
+// tab differ: the tab's Graph and, in temperature mode, Points.
+struct MeasuredPointsCall
+{
+    // Told when the publication has no measured points or its points are another's.
+    QString noPoints;
+    // A publication without measured points is told in an information dialog, not a message.
+    bool noPointsInDialog;
+    // Without one a section takes the points of the publication chosen.
+    bool sectionNeedsMeasured;
+    // Each composition's points get a legend entry and count as the first tab's series.
+    bool legendEntries;
+};
+
 class TfmWykres : public TForm
 {
     Q_OBJECT
@@ -279,7 +293,6 @@ private:
     void BeginSlotCurve(int slot);
     void ApproxFromFormulas();
     void DrawDbSeries(int slot, TdmDataModule::SlotFamily molarVolume);
-    void DrawSelectedPoints();
     bool TemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);
@@ -288,7 +301,7 @@ private:
     void GraphTemperatureTab(int tab);
     void ClearTemperatureTab(int tab);
     void SelectAllRows(int tab);
-    void DrawMeasuredPoints();
+    void DrawMeasuredPoints(const MeasuredPointsCall &call);
 
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp2;

@@ -133,8 +133,11 @@ void TfmWykres::GraphTemperatureTab(int tab)
     TTempLineRec rec;
     dm->GetTempLine(tab, section, rec);
     if (LineId(tab, section).isNull()) {
-        if (tab == 1)
-            DrawMeasuredPoints();
+        if (tab == 1 && fmSelect->dblWlasnosci->Text() == QLatin1String("Viscosity"))
+            DrawMeasuredPoints({ .noPoints = NoMeasuredPoints,
+                .noPointsInDialog = true,
+                .sectionNeedsMeasured = false,
+                .legendEntries = true });
         else
             ShowMessage(NotAvailable);
         return;
@@ -155,40 +158,31 @@ void TfmWykres::GraphTemperatureTab(int tab)
     });
 }
 
-void TfmWykres::DrawMeasuredPoints()
+void TfmWykres::DrawMeasuredPoints(const MeasuredPointsCall &call)
 {
     TdmDataModule *dm = dmDataModule;
-    if (fmSelect->dblWlasnosci->Text() != QLatin1String("Viscosity")) {
+    const bool section = Category() >= 3;
+    dm->OpenPunktyDos();
+    // A publication without measured points has no id to ask for them with.
+    const QVariant measured = Value(dm->qrPunktyDos, "ID_PUBLIKACJI");
+    if (measured.isNull() && (!section || call.sectionNeedsMeasured)) {
+        if (call.noPointsInDialog)
+            MessageDlg(call.noPoints, mtInformation, mbOKOnly);
+        else
+            ShowMessage(call.noPoints);
+        return;
+    }
+    TQuery *query = section ? dm->qrPunkty45 : dm->qrPunktyD;
+    void (TdmDataModule::*open)()
+        = section ? &TdmDataModule::OpenPunkty45 : &TdmDataModule::OpenPunktyD;
+    (dm->*open)();
+    if (Value(query, section ? "Y" : "T").isNull()) {
         ShowMessage(NotAvailable);
         return;
     }
-    dm->OpenPunktyDos();
-    TQuery *query = dm->qrPunkty45;
-    void (TdmDataModule::*open)() = &TdmDataModule::OpenPunkty45;
-    if (Category() < 3) {
-        // A publication without measured points has no id to ask for them with.
-        const QVariant measured = Value(dm->qrPunktyDos, "ID_PUBLIKACJI");
-        if (measured.isNull()) {
-            MessageDlg(NoMeasuredPoints, mtInformation, mbOKOnly);
-            return;
-        }
-        dm->OpenPunktyD();
-        if (Value(dm->qrPunktyD, "T").isNull()) {
-            ShowMessage(NotAvailable);
-            return;
-        }
-        if (Worker::Key(dm->qrAutor, "ID_PUBLIKACJI") != VarAsInteger(measured)) {
-            MessageDlg(NoMeasuredPoints, mtInformation, mbOKOnly);
-            return;
-        }
-        query = dm->qrPunktyD;
-        open = &TdmDataModule::OpenPunktyD;
-    } else {
-        dm->OpenPunkty45();
-        if (Value(dm->qrPunkty45, "Y").isNull()) {
-            ShowMessage(NotAvailable);
-            return;
-        }
+    if (!section && Worker::Key(dm->qrAutor, "ID_PUBLIKACJI") != VarAsInteger(measured)) {
+        MessageDlg(call.noPoints, mtInformation, mbOKOnly);
+        return;
     }
 
     int drawn = 0;
@@ -197,6 +191,8 @@ void TfmWykres::DrawMeasuredPoints()
         FTempDepX = rows->FieldByName(QStringLiteral("X")).AsFloat();
         (dm->*open)();
         const TPointSeries *points = builder.Draw();
+        if (!call.legendEntries)
+            return;
         // The points stay out of the legend; this entry names them in their own colour.
         auto *entry = new TPointSeries(this);
         entry->SetTitle(

@@ -1,11 +1,8 @@
 // Approx: the published approximation curves at every temperature whose isotherm Show has drawn.
-#include "chart/ChartBuilders.h"
-#include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
 
 #include "app/Messages.h"
 #include "app/uSelect.h"
-#include "data/Worker.h"
 #include "models/Approximation.h"
 #include "models/ModelCurves.h"
 #include "models/SystemTable.h"
@@ -78,12 +75,6 @@ std::optional<ApproxProperty> ChosenProperty()
     return std::nullopt;
 }
 
-bool IsNull(TDataSet *dataSet, const char *field)
-{
-    TField *f = dataSet->FindField(QLatin1String(field));
-    return !f || f->Value().isNull();
-}
-
 // The molar volume follows from the density, so a publication without a density has neither.
 bool Gives(const Approximation &fits, ApproxProperty property)
 {
@@ -96,8 +87,12 @@ bool Gives(const Approximation &fits, ApproxProperty property)
 void TfmWykres::sbGraphClick()
 {
     DrawApproxIsotherms();
+    // In temperature mode: the measured points of each composition selected on the first tab.
     if (fmSelect->chbTemp->isChecked())
-        DrawSelectedPoints();
+        DrawMeasuredPoints({ .noPoints = NotAvailable,
+            .noPointsInDialog = false,
+            .sectionNeedsMeasured = true,
+            .legendEntries = false });
 }
 
 void TfmWykres::BeginSlotCurve(int slot)
@@ -169,37 +164,4 @@ void TfmWykres::DrawDbSeries(int slot, Family molarVolume)
     // The query stands as Show opened it for this temperature.
     series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
         (molar ? QStringLiteral("VT%1") : QStringLiteral("DensityT%1")).arg(slot));
-}
-
-// The measured points of the publication at each composition selected on the first tab.
-void TfmWykres::DrawSelectedPoints()
-{
-    TdmDataModule *dm = dmDataModule;
-    dm->OpenPunktyDos();
-    if (IsNull(dm->qrPunktyDos, "ID_PUBLIKACJI")) {
-        ShowMessage(NotAvailable);
-        return;
-    }
-    const bool section = Category() >= 3;
-    TQuery *points = section ? dm->qrPunkty45 : dm->qrPunktyD;
-    void (TdmDataModule::*open)()
-        = section ? &TdmDataModule::OpenPunkty45 : &TdmDataModule::OpenPunktyD;
-    dm->OpenPunktyDos();
-    (dm->*open)();
-    if (IsNull(points, section ? "Y" : "T")) {
-        ShowMessage(NotAvailable);
-        return;
-    }
-    if (!section
-        && Worker::Key(dm->qrAutor, "ID_PUBLIKACJI")
-            != Worker::Key(dm->qrPunktyDos, "ID_PUBLIKACJI")) {
-        MessageDlg(NotAvailable, mtInformation, mbOKOnly);
-        return;
-    }
-    ForEachSelectedRow(dbgTemp1, [&](TDataSet *rows) {
-        TDBChartFromQuery builder(points, DBChart1);
-        SetTempDepX(rows->FieldByName(QStringLiteral("X")).AsFloat());
-        (dm->*open)();
-        builder.Draw();
-    });
 }
