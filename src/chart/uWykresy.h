@@ -279,8 +279,9 @@ private:
     void ShowMolarVolume(const QString &category);
     void ShowValues(int K, const QString &category, bool viscosity);
     TdmDataModule::SlotFamily MolarVolumeFamily(const QString &category, int slot) const;
-    // The query a slot's isotherm series reads, and its value field.
-    TQuery *IsothermQuery(int slot, QString &valueField) const;
+    // The query a slot's isotherm series reads, and the field of its values.
+    TQuery *IsothermQuery(int slot) const;
+    QString IsothermField(int slot) const;
     void AddIsothermSeries();
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
@@ -292,7 +293,7 @@ private:
     // Model curves: the temperature and colour of a slot's curves, and the curve workers.
     void BeginSlotCurve(int slot);
     void ApproxFromFormulas();
-    void DrawDbSeries(int slot, TdmDataModule::SlotFamily molarVolume);
+    void DrawDbSeries(int slot);
     bool TemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);

@@ -136,11 +136,8 @@ void TfmWykres::Equations1Click()
 QStringList TfmWykres::IsothermBlock(int slot) const
 {
     const int K = Category();
-    const QString P = fmSelect->dblWlasnosci->Text();
     const QString XP = dmDataModule->qrX->FieldByName(QStringLiteral("XP")).AsString();
-    const QString value = P == QLatin1String("Viscosity") ? QStringLiteral("Visco")
-        : P == QLatin1String("Molar volume")              ? QStringLiteral("VT%1").arg(slot)
-                                                          : QStringLiteral("DensityT%1").arg(slot);
+    const QString value = IsothermField(slot);
     QStringList lines { QStringLiteral("T=") + edT(slot)->text() + u'K', QString() };
     QString head = XP + Tab + Tab + DBChart1->LeftAxisTitle() + Blanks(5);
     if (K >= 3)

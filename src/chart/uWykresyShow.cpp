@@ -253,24 +253,28 @@ void TfmWykres::ShowValues(int K, const QString &category, bool viscosity)
         AddIsothermSeries();
 }
 
-TQuery *TfmWykres::IsothermQuery(int slot, QString &valueField) const
+TQuery *TfmWykres::IsothermQuery(int slot) const
 {
     TdmDataModule *dm = dmDataModule;
     const QString P = fmSelect->dblWlasnosci->Text();
-    valueField = QStringLiteral("DensityT%1").arg(slot);
-    if (P == QLatin1String("Molar volume")) {
-        valueField = QStringLiteral("VT%1").arg(slot);
-        const QString category = fmStart->dblSelectSystem->Text();
-        return dm->SlotQuery(MolarVolumeFamily(category, slot), slot);
-    }
-    const bool viscosity = P == QLatin1String("Viscosity");
-    if (viscosity)
-        valueField = QStringLiteral("VISCO");
+    if (P == QLatin1String("Molar volume"))
+        return dm->SlotQuery(MolarVolumeFamily(fmStart->dblSelectSystem->Text(), slot), slot);
     if (fmSelect->chbTemp->isChecked())
         return dm->qrPunktyTemp;
-    if (viscosity)
+    if (P == QLatin1String("Viscosity"))
         return dm->SlotQuery(Family::Exp, slot);
     return dm->SlotQuery(Category() >= 3 ? Family::Wyniki45 : Family::Punkty, slot);
+}
+
+// Every property but these two keeps its values in the density columns.
+QString TfmWykres::IsothermField(int slot) const
+{
+    const QString P = fmSelect->dblWlasnosci->Text();
+    if (P == QLatin1String("Molar volume"))
+        return QStringLiteral("VT%1").arg(slot);
+    if (P == QLatin1String("Viscosity"))
+        return QStringLiteral("VISCO");
+    return QStringLiteral("DensityT%1").arg(slot);
 }
 
 void TfmWykres::AddIsothermSeries()
@@ -283,10 +287,9 @@ void TfmWykres::AddIsothermSeries()
         series->SetSeriesColor(SlotColor(slot));
         series->SetPointerStyle(SlotPointer(slot));
         series->SetXAscending(true);
-        QString valueField;
-        TQuery *query = IsothermQuery(slot, valueField);
         DBChart1->AddSeries(series);
-        series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"), valueField);
+        series->SetDataSource(
+            dmDataModule->SourceOf(IsothermQuery(slot)), QStringLiteral("X"), IsothermField(slot));
         edT(slot)->setEnabled(false);
     }
 }
@@ -301,8 +304,7 @@ void TfmWykres::DrawEndPointLine(int slot)
     const bool molar = fmSelect->dblWlasnosci->Text() == QLatin1String("Molar volume");
     TQuery *query = dmDataModule->SlotQuery(molar ? Family::MinMaxM : Family::MinMax, slot);
     DBChart1->AddSeries(line);
-    line->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
-        molar ? QStringLiteral("VT%1").arg(slot) : QStringLiteral("DensityT%1").arg(slot));
+    line->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"), IsothermField(slot));
 }
 
 void TfmWykres::CalcViscosity(int slot)

@@ -9,8 +9,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 
-using Family = TdmDataModule::SlotFamily;
-
 namespace {
 
 enum class ApproxRoute {
@@ -23,7 +21,6 @@ struct ApproxRow
 {
     const char *system;
     ApproxRoute route;
-    Family molarVolume = Family::UklQuaternarySection; // database series only
 };
 
 const ApproxRow ApproxSystems[] = {
@@ -50,8 +47,8 @@ const ApproxRow ApproxSystems[] = {
     { "Ag-Sb-Sn", ApproxRoute::Formulas },
     { "Ag-Sn-Zn", ApproxRoute::Formulas },
     { "Ag-Cu-Sb-Sn", ApproxRoute::Formulas },
-    { "Ag-Bi-Cu-Sn", ApproxRoute::DatabaseSeries, Family::UklQuaternarySection },
-    { "Ag-Bi-Cu-Sb-Sn", ApproxRoute::DatabaseSeries, Family::UklQuinary },
+    { "Ag-Bi-Cu-Sn", ApproxRoute::DatabaseSeries },
+    { "Ag-Bi-Cu-Sb-Sn", ApproxRoute::DatabaseSeries },
 };
 
 struct PropertyRow
@@ -120,7 +117,7 @@ void TfmWykres::DrawApproxIsotherms()
                 ApproxFromFormulas();
                 break;
             case ApproxRoute::DatabaseSeries:
-                DrawDbSeries(slot, row->molarVolume);
+                DrawDbSeries(slot);
                 break;
             }
         }
@@ -154,14 +151,12 @@ void TfmWykres::FinishApproxSeries()
     FinishCurve(DBChart1, GetCurrentSeries(), { false, QString(), GetSeriesColor(), 2 });
 }
 
-void TfmWykres::DrawDbSeries(int slot, Family molarVolume)
+void TfmWykres::DrawDbSeries(int slot)
 {
-    const bool molar = fmSelect->dblWlasnosci->Text() == QLatin1String("Molar volume");
-    TQuery *query = dmDataModule->SlotQuery(molar ? molarVolume : Family::Wyniki45, slot);
     auto *series = new TLineSeries(this);
     series->SetXAscending(true);
     FinishCurve(DBChart1, series, { false, QString(), GetSeriesColor(), 2 });
-    // The query stands as Show opened it for this temperature.
-    series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
-        (molar ? QStringLiteral("VT%1") : QStringLiteral("DensityT%1")).arg(slot));
+    // The isotherm Show drew at this temperature, again as a line, from the query as Show left it.
+    series->SetDataSource(
+        dmDataModule->SourceOf(IsothermQuery(slot)), QStringLiteral("X"), IsothermField(slot));
 }
