@@ -4,6 +4,7 @@
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
 #include "models/Approximation.h"
+#include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"

@@ -6,7 +6,6 @@
 #include "platform/Fixed.h"
 
 #include <QList>
-#include <QPointF>
 #include <QTest>
 
 #include <vector>
@@ -22,14 +21,6 @@ inline int PenWidth(TChartSeries *series)
 {
     auto *line = dynamic_cast<TLineSeries *>(series);
     return line ? line->LinePenWidth() : -1;
-}
-
-inline QList<QPointF> PointsOf(const TChartSeries *series)
-{
-    QList<QPointF> points;
-    for (int i = 0; i < series->Count(); ++i)
-        points << QPointF(series->XValue(i), series->YValue(i));
-    return points;
 }
 
 // A model curve's look: legend entry, title, colour and pen width.
