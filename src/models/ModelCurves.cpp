@@ -24,6 +24,14 @@ const ColorPalette ButlerTemperaturePalette = [] {
     return palette;
 }();
 
+TLineSeries *NewCurve(QObject *owner, const QList<QPointF> &points)
+{
+    auto *series = new TLineSeries(owner);
+    for (const QPointF &point : points)
+        series->AddXY(point.x(), point.y());
+    return series;
+}
+
 void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
 {
     series->SetShowInLegend(style.showInLegend);

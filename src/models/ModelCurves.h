@@ -3,6 +3,8 @@
 #include "chart/Palette.h"
 #include "platform/Chart.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 
 // What the chart window's model curves share: the palettes that colour curve after curve by a
@@ -11,6 +13,10 @@
 extern const ColorPalette ViscosityModelPalette;
 extern const ColorPalette SurfaceConcentrationPalette;
 extern const ColorPalette ButlerTemperaturePalette;
+
+// A line series through points all computed beforehand, so that a point failing to compute
+// leaves no series behind.
+TLineSeries *NewCurve(QObject *owner, const QList<QPointF> &points);
 
 struct CurveStyle
 {

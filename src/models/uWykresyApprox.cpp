@@ -135,12 +135,15 @@ void TfmWykres::ApproxFromFormulas()
         return;
     }
     const Fixed t = GetCurrentT();
-    auto *series = new TLineSeries(this);
+    // A point that fails to compute leaves the curve drawn up to the point before, and no
+    // series at all when it is the first.
+    TLineSeries *series = nullptr;
     for (int i = 0; i < fits->curve->points; ++i) {
         const Fixed x = fits->X(i);
         const Fixed y = *fits->At(x, t).Of(*property);
+        if (!series)
+            series = new TLineSeries(this);
         series->AddXY(x.ToDouble(), y.ToDouble());
-        // A point that fails to compute leaves the curve drawn up to the point before.
         SetCurrentSeries(series);
         FinishApproxSeries();
     }

@@ -182,6 +182,7 @@ private slots:
         QCOMPARE(
             p->dialogs().Texts("Exception"), QStringList({ "Invalid floating point operation" }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(HiddenLines(w, w->DBChart1), 0);
         QVERIFY(w->GetButlerPending(1));
 
         w = OpenIsotherms(Binary, "Ag-Sn", "0");

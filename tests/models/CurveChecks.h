@@ -8,6 +8,7 @@
 #include <QList>
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 // The series a click added to a chart: those past the first `before`.
@@ -15,6 +16,16 @@ inline std::vector<TChartSeries *> AddedSince(const TDBChart *chart, int before)
 {
     std::vector<TChartSeries *> all = chart->AllSeries();
     return { all.begin() + before, all.end() };
+}
+
+// Line series a window made but never put on its chart.
+inline int HiddenLines(const QObject *window, const TDBChart *chart)
+{
+    const std::vector<TChartSeries *> shown = chart->AllSeries();
+    int hidden = 0;
+    for (TChartSeries *line : window->findChildren<TLineSeries *>())
+        hidden += std::find(shown.begin(), shown.end(), line) == shown.end();
+    return hidden;
 }
 
 inline int PenWidth(TChartSeries *series)
