@@ -6,7 +6,6 @@
 
 #include "app/Main.h"
 #include "app/uSelect.h"
-#include "data/Worker.h"
 #include "data/uDataModule.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"

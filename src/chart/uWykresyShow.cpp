@@ -12,7 +12,6 @@
 #include "info/uAutorFig.h"
 #include "models/ViscosityModels.h"
 #include "platform/Dialogs.h"
-#include "platform/MathErrors.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>

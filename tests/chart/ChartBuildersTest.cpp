@@ -10,8 +10,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 const QString NotANumber = QStringLiteral("Can't convert dataSource data to a number");

@@ -1,4 +1,3 @@
-#include "app/uSelect.h"
 #include "chart/uWykresy.h"
 #include "platform/Application.h"
 #include "support/ChartSession.h"
@@ -6,8 +5,6 @@
 #include "support/TestRegistry.h"
 
 #include <QTest>
-
-#include <memory>
 
 // How the chart window sets itself up for each property, mode and kind of system.
 class SetupTest : public ChartTestCase

@@ -1,5 +1,3 @@
-#include "app/Main.h"
-#include "app/uSelect.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
@@ -12,7 +10,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
 
 class ShowTest : public ChartTestCase
 {

@@ -1,5 +1,4 @@
 #include "app/Messages.h"
-#include "chart/ChartBuilders.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
@@ -10,8 +9,6 @@
 #include "support/TestRegistry.h"
 
 #include <QTest>
-
-#include <memory>
 
 namespace {
 

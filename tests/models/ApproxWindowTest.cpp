@@ -1,5 +1,4 @@
 #include "app/Messages.h"
-#include "app/uSelect.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"

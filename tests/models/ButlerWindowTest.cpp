@@ -1,7 +1,6 @@
 #include "app/Messages.h"
 #include "app/uSelect.h"
 #include "chart/uWykresy.h"
-#include "data/uDataModule.h"
 #include "models/ButlerFits.h"
 #include "platform/Dialogs.h"
 #include "support/ChartSession.h"

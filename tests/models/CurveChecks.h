@@ -1,6 +1,5 @@
 #pragma once
 
-#include "chart/uWykresy.h"
 #include "platform/Chart.h"
 #include "platform/DBControls.h"
 #include "platform/Fixed.h"
