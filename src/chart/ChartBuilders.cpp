@@ -1,5 +1,6 @@
 #include "chart/ChartBuilders.h"
 
+#include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
 #include "data/ChartInputs.h"
 #include "platform/DBControls.h"
@@ -8,11 +9,7 @@
 
 #include <QPlainTextEdit>
 
-#include <algorithm>
-
-namespace {
-
-constexpr std::array<TColor, 20> Palette {
+constinit const ColorPalette BuilderPalette {
     clRed,
     clGreen,
     clPurple,
@@ -35,6 +32,8 @@ constexpr std::array<TColor, 20> Palette {
     clInfoBk,
 };
 
+namespace {
+
 const QString NotANumber = QStringLiteral("Can't convert dataSource data to a number");
 
 // Takes the colour of the window's builder counter and advances the counter.
@@ -43,7 +42,7 @@ TColor NextLineColor()
     TfmWykres &window = ChartInputs::Window();
     const int index = window.GetLineColorNo();
     window.SetLineColorNo(index + 1);
-    return BuilderColor(index);
+    return PaletteColor(BuilderPalette, index);
 }
 
 void AddPoints(TChartSeries *series, const TPointList &points, int valuePosition)
@@ -63,12 +62,6 @@ QVariant FieldValue(TQuery *query, const QString &name)
 }
 
 } // namespace
-
-TColor BuilderColor(int index)
-{
-    const int size = int(Palette.size());
-    return Palette[((index % size) + size) % size];
-}
 
 // ---------------------------------------------------------------- TPointList
 
@@ -110,22 +103,19 @@ TPointSeries *TAbstractModelChart2::DrawIsotherm(const QString &author, const QS
 void TAbstractModelChart2::DrawTemperatureLines(TDBGrid *grid)
 {
     LoadPoints();
-    TDataSet *rows = grid->DataSet();
-    if (!rows)
-        return;
-    const int count = std::min(grid->SelectedRowsCount(), 20);
-    for (int k = 0; k < count; ++k) {
-        const TBookmark row = grid->SelectedRowsItem(k);
-        rows->GotoBookmark(row);
-        grid->SelectRow(row, true);
-        auto *line = new TLineSeries(FChart);
-        line->SetLinePenWidth(3);
-        line->SetSeriesColor(BuilderColor(k));
-        const Fixed x = rows->FieldByName(QStringLiteral("X")).AsFloat();
-        line->SetTitle(QStringLiteral("ButlerX= ") + Numbers::FloatToStr(x));
-        AddPoints(line, FPoints, k + 1);
-        FChart->AddSeries(line);
-    }
+    int k = 0;
+    ForEachSelectedRow(
+        grid,
+        [&](TDataSet *rows) {
+            auto *line = new TLineSeries(FChart);
+            line->SetLinePenWidth(3);
+            line->SetSeriesColor(PaletteColor(BuilderPalette, k));
+            const Fixed x = rows->FieldByName(QStringLiteral("X")).AsFloat();
+            line->SetTitle(QStringLiteral("ButlerX= ") + Numbers::FloatToStr(x));
+            AddPoints(line, FPoints, ++k);
+            FChart->AddSeries(line);
+        },
+        20);
 }
 
 // ---------------------------------------------------------------- TModelChart2

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/Palette.h"
 #include "platform/Chart.h"
 
 #include <QChar>
@@ -13,9 +14,8 @@ class QPlainTextEdit;
 class TDBGrid;
 class TQuery;
 
-// The builders' palette of 20 colours; the counters that index it have no bound, so the index
-// wraps around.
-TColor BuilderColor(int index);
+// The colours of the builders' series and of the temperature lines.
+extern const ColorPalette BuilderPalette;
 
 // One row of a source: the abscissa P[0] and up to twenty values. A position the row does not
 // give is not drawn.

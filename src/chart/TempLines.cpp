@@ -10,14 +10,13 @@ void TListaWybranychPunktTemp::Draw(TDBChart *chart)
     const bool first = m_tab == 1;
     for (const TTempLineRec &rec : m_records) {
         const int k = first ? w.GetPointSeriesNo() : w.GetPunktTemp2No();
-        const Fixed x
-            = w.dbgTemp(m_tab)->DataSet()->FieldByName(QStringLiteral("X")).AsFloat();
+        const Fixed x = w.dbgTemp(m_tab)->DataSet()->FieldByName(QStringLiteral("X")).AsFloat();
         auto *line = new TLineSeries(chart);
         line->AddXY(rec.T1, rec.V1.ToDouble());
         line->AddXY(rec.T2, rec.V2.ToDouble());
         line->SetTitle(
             w.dblAutorTemp(m_tab)->Text() + QStringLiteral("   X=") + Numbers::FloatToStr(x));
-        line->SetSeriesColor(BuilderColor(k));
+        line->SetSeriesColor(PaletteColor(BuilderPalette, k));
         // The second tab's lines stay apart from the first's by their dash.
         if (first)
             line->SetLinePenWidth(2);

@@ -29,7 +29,6 @@ public:
     void Add(const TTempLineRec &rec) { m_records.push_back(rec); }
     void Clear() { m_records.clear(); }
     int Count() const { return int(m_records.size()); }
-    const std::vector<TTempLineRec> &Records() const { return m_records; }
 
     // Draws each record as a two-point line in the tab's next palette colour, titled with the
     // tab's publication and the X of its grid's current row, then empties the list.

@@ -260,12 +260,10 @@ void TfmWykres::FormShow()
             PageControl2->SetPageVisible(tsTemp2, true);
         } else if (K < 3) {
             for (int slot = 1; slot <= 4; ++slot)
-                dbgT(slot)->SetColumnField(
-                    1, molar ? QStringLiteral("VT%1").arg(slot) : QStringLiteral("VISCO"));
+                dbgT(slot)->SetColumnField(1, IsothermField(slot));
         } else {
             for (int slot = 1; slot <= 4; ++slot) {
-                dbgWynikiT(slot)->SetColumnField(
-                    1, molar ? QStringLiteral("VT%1").arg(slot) : QStringLiteral("VISCO"));
+                dbgWynikiT(slot)->SetColumnField(1, IsothermField(slot));
                 dbgWynikiT(slot)->SetColumnField(
                     2, molar ? QStringLiteral("UKLAD") : QStringLiteral("SYSTEM"));
                 dbgWynikiT(slot)->SetColumnTitle(2, QStringLiteral("SYSTEM"));
@@ -363,8 +361,6 @@ void TfmWykres::sbExitClick()
 {
     fmStart->LitFormClick();
 }
-
-
 
 void TfmWykres::Adddata1Click()
 {

@@ -24,6 +24,20 @@
 struct ButlerIsotherm;
 struct ViscositySystem;
 
+// How the two ways to the measured points of the compositions selected on the first temperature
+// tab differ: the tab's Graph and, in temperature mode, Points.
+struct MeasuredPointsCall
+{
+    // Told when the publication has no measured points or its points are another's.
+    QString noPoints;
+    // A publication without measured points is told in an information dialog, not a message.
+    bool noPointsInDialog;
+    // Without one a section takes the points of the publication chosen.
+    bool sectionNeedsMeasured;
+    // Each composition's points get a legend entry and count as the first tab's series.
+    bool legendEntries;
+};
+
 class TfmWykres : public TForm
 {
     Q_OBJECT
@@ -122,19 +136,15 @@ public:
     QAction *Adddata1;
 
     // ---- per-slot components (slot 1..4)
-    QLineEdit *edT(int slot) const { return std::array{ edT1, edT2, edT3, edT4 }.at(slot - 1); }
-    TDBGrid *dbgT(int slot) const { return std::array{ dbgT1, dbgT2, dbgT3, dbgT4 }.at(slot - 1); }
+    QLineEdit *edT(int slot) const { return std::array { edT1, edT2, edT3, edT4 }.at(slot - 1); }
+    TDBGrid *dbgT(int slot) const { return std::array { dbgT1, dbgT2, dbgT3, dbgT4 }.at(slot - 1); }
     TDBGrid *dbgWynikiT(int slot) const
     {
-        return std::array{ dbgWynikiT1, dbgWynikiT2, dbgWynikiT3, dbgWynikiT4 }.at(slot - 1);
+        return std::array { dbgWynikiT1, dbgWynikiT2, dbgWynikiT3, dbgWynikiT4 }.at(slot - 1);
     }
     QWidget *tsWynikiT(int slot) const
     {
-        return std::array{ tsWynikiT1, tsWynikiT2, tsWynikiT3, tsWynikiT4 }.at(slot - 1);
-    }
-    QLabel *WynikiCaption(int slot) const
-    {
-        return std::array{ panT1, panT2, Panel8, Panel9 }.at(slot - 1);
+        return std::array { tsWynikiT1, tsWynikiT2, tsWynikiT3, tsWynikiT4 }.at(slot - 1);
     }
 
     // ---- accessors of the private state
@@ -269,8 +279,9 @@ private:
     void ShowMolarVolume(const QString &category);
     void ShowValues(int K, const QString &category, bool viscosity);
     TdmDataModule::SlotFamily MolarVolumeFamily(const QString &category, int slot) const;
-    // The query a slot's isotherm series reads, and its value field.
-    TQuery *IsothermQuery(int slot, QString &valueField) const;
+    // The query a slot's isotherm series reads, and the field of its values.
+    TQuery *IsothermQuery(int slot) const;
+    QString IsothermField(int slot) const;
     void AddIsothermSeries();
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
@@ -282,8 +293,7 @@ private:
     // Model curves: the temperature and colour of a slot's curves, and the curve workers.
     void BeginSlotCurve(int slot);
     void ApproxFromFormulas();
-    void DrawDbSeries(int slot, TdmDataModule::SlotFamily molarVolume);
-    void DrawSelectedPoints();
+    void DrawDbSeries(int slot);
     bool TemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);
@@ -292,7 +302,7 @@ private:
     void GraphTemperatureTab(int tab);
     void ClearTemperatureTab(int tab);
     void SelectAllRows(int tab);
-    void DrawMeasuredPoints();
+    void DrawMeasuredPoints(const MeasuredPointsCall &call);
 
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp1;
     std::unique_ptr<TListaWybranychPunktTemp> FPunktTemp2;
@@ -307,8 +317,8 @@ private:
     QPointer<QObject> FCurrentSeries;
     TChartSeries *FCurrentSeriesView = nullptr;
     int FPunktTemp2No = 0;
-    std::array<bool, 4> FApproxPending{};
-    std::array<bool, 4> FButlerPending{};
+    std::array<bool, 4> FApproxPending {};
+    std::array<bool, 4> FButlerPending {};
     bool FViscoModelPending = false;
     Fixed FCurrentT;
     int FEutecticId = 0;

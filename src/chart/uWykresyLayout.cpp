@@ -9,11 +9,6 @@
 
 namespace {
 
-QString MoneyGreen()
-{
-    return ToQColor(clMoneyGreen).name();
-}
-
 QWidget *Panel(QWidget *parent, const char *name)
 {
     auto *panel = new QWidget(parent);
@@ -95,7 +90,7 @@ void TfmWykres::BuildLayout()
 {
     TdmDataModule *dm = dmDataModule;
     resize(700, 740);
-    setStyleSheet(QStringLiteral("TfmWykres { background: %1; }").arg(MoneyGreen()));
+    SetBackground(this, clMoneyGreen);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(2);

@@ -6,7 +6,6 @@
 
 #include "app/Main.h"
 #include "app/uSelect.h"
-#include "data/Worker.h"
 #include "data/uDataModule.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -54,22 +53,19 @@ QString TfmWykres::CommaToDot(const QString &text)
 
 QStringList TfmWykres::HeaderBlock(bool endsWithOf) const
 {
-    return { Hyphens(),
-             fmStart->Label5->text(),
-             fmStart->Label2->text() + u' ',
-             fmStart->Label6->text(),
-             fmStart->Label1->text() + (endsWithOf ? QStringLiteral(" of") : QString()),
-             fmStart->Label3->text(),
-             Hyphens(),
-             QString() };
+    return { Hyphens(), fmStart->Label5->text(), fmStart->Label2->text() + u' ',
+        fmStart->Label6->text(),
+        fmStart->Label1->text() + (endsWithOf ? QStringLiteral(" of") : QString()),
+        fmStart->Label3->text(), Hyphens(), QString() };
 }
 
-// The reference line of the publication shown: every piece from the same row (the current
-// row of the reference list), Null pieces left out.
+// The reference line of the publication shown: every part from the same row (the current
+// row of the reference list), Null parts left out.
 QString TfmWykres::ReferenceTag() const
 {
     TDataSet *rows = dbgPublikacje->DataSet();
-    const QVariant tag = rows ? rows->FieldByName(QStringLiteral("OZNACZENIE")).Value() : QVariant();
+    const QVariant tag
+        = rows ? rows->FieldByName(QStringLiteral("OZNACZENIE")).Value() : QVariant();
     return tag.isNull() ? QString() : tag.toString() + Blanks(2);
 }
 
@@ -80,16 +76,16 @@ QString TfmWykres::ReferenceLine() const
         return {};
     if (rows->RecNo() >= 0)
         dbgPublikacje->SelectRow(rows->RecNo(), false);
-    auto piece = [rows](const char *field, const QString &before, const QString &after) {
+    auto part = [rows](const char *field, const QString &before, const QString &after) {
         const QVariant v = rows->FieldByName(QLatin1String(field)).Value();
         return v.isNull() ? QString() : before + v.toString() + after;
     };
     const QVariant year = rows->FieldByName(QStringLiteral("ROK")).Value();
-    return ReferenceTag() + piece("NAZWISKA", {}, QStringLiteral(", "))
-        + piece("TYTUL", {}, QStringLiteral(", ")) + piece("CZASOPISMO", {}, QStringLiteral(", "))
-        + piece("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
+    return ReferenceTag() + part("NAZWISKA", {}, QStringLiteral(", "))
+        + part("TYTUL", {}, QStringLiteral(", ")) + part("CZASOPISMO", {}, QStringLiteral(", "))
+        + part("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
         + (year.isNull() ? QString() : QStringLiteral("(%1)").arg(VarAsInteger(year)))
-        + piece("STRONY", QStringLiteral(" pp."), {});
+        + part("STRONY", QStringLiteral(" pp."), {});
 }
 
 QString TfmWykres::SavePath(const QString &name) const
@@ -115,13 +111,14 @@ void TfmWykres::Equations1Click()
           << QString() << QStringLiteral("References") << ReferenceLine() << QString();
     const QString head = XP + Blanks(1) + Tab + Tab + QStringLiteral("A") + Blanks(5) + Tab + Tab;
     if (K < 3)
-        lines << head + (viscosity ? Blanks(8) + QStringLiteral("E") + Blanks(5)
-                                   : Blanks(1) + QStringLiteral("B") + Blanks(7));
+        lines << head
+                + (viscosity ? Blanks(8) + QStringLiteral("E") + Blanks(5)
+                             : Blanks(1) + QStringLiteral("B") + Blanks(7));
     else
         lines << head
-                + (viscosity ? Blanks(1) + Tab + QStringLiteral("E") + Blanks(7) + Tab + Tab
-                                   + Blanks(1)
-                             : QStringLiteral("B") + Blanks(7) + Tab)
+                + (viscosity
+                        ? Blanks(1) + Tab + QStringLiteral("E") + Blanks(7) + Tab + Tab + Blanks(1)
+                        : QStringLiteral("B") + Blanks(7) + Tab)
                 + QStringLiteral("SYSTEM") + Blanks(7);
     lines << QString();
     WalkGridRows(grid, [&](TDataSet *rows) {
@@ -138,12 +135,9 @@ void TfmWykres::Equations1Click()
 QStringList TfmWykres::IsothermBlock(int slot) const
 {
     const int K = Category();
-    const QString P = fmSelect->dblWlasnosci->Text();
     const QString XP = dmDataModule->qrX->FieldByName(QStringLiteral("XP")).AsString();
-    const QString value = P == QLatin1String("Viscosity") ? QStringLiteral("Visco")
-        : P == QLatin1String("Molar volume")               ? QStringLiteral("VT%1").arg(slot)
-                                                           : QStringLiteral("DensityT%1").arg(slot);
-    QStringList lines{ QStringLiteral("T=") + edT(slot)->text() + u'K', QString() };
+    const QString value = IsothermField(slot);
+    QStringList lines { QStringLiteral("T=") + edT(slot)->text() + u'K', QString() };
     QString head = XP + Tab + Tab + DBChart1->LeftAxisTitle() + Blanks(5);
     if (K >= 3)
         head += Tab + Tab + QStringLiteral("SYSTEM") + Blanks(7);
@@ -178,9 +172,9 @@ void TfmWykres::Calculatedvalue1Click()
         if (!edT(slot)->text().isEmpty() && GetApproxPending(slot))
             lines << IsothermBlock(slot);
     MemoRownania->setPlainText(lines.join(u'\n'));
-    TextFile::Write(SavePath(dblAutor->Text() + QStringLiteral("_Isotherms of ") + P
-                             + QStringLiteral(".txt")),
-                    lines);
+    TextFile::Write(
+        SavePath(dblAutor->Text() + QStringLiteral("_Isotherms of ") + P + QStringLiteral(".txt")),
+        lines);
 }
 
 void TfmWykres::Modelofviscosity1Click()
@@ -190,16 +184,16 @@ void TfmWykres::Modelofviscosity1Click()
     if (!points.isEmpty())
         lines << points.split(u'\n');
     MemoRownania->setPlainText(lines.join(u'\n'));
-    TextFile::Write(SavePath(fmSelect->dblSelect->Text() + QStringLiteral("_Viscosity Model.txt")),
-                    lines);
+    TextFile::Write(
+        SavePath(fmSelect->dblSelect->Text() + QStringLiteral("_Viscosity Model.txt")), lines);
     MemoViscoModel->clear();
 }
 
 void TfmWykres::SaveGraphClick()
 {
     const QString S = fmSelect->dblSelect->Text();
-    const QString path =
-        SavePath(fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ") + S + QStringLiteral(".bmp"));
+    const QString path = SavePath(
+        fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ") + S + QStringLiteral(".bmp"));
     DBChart1->SetTitle(QStringLiteral("Data from VIRELT 2. System: ") + S);
     const bool saved = DBChart1->SaveToBitmapFile(path);
     DBChart1->SetTitle(S);
@@ -211,10 +205,10 @@ void TfmWykres::sbPrintClick()
 {
     DBChart1->SetLegendColor(clWindow);
     const QString pdf = SavePath(fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ")
-                                 + fmSelect->dblSelect->Text() + QStringLiteral(".pdf"));
+        + fmSelect->dblSelect->Text() + QStringLiteral(".pdf"));
     const Printer::Result printed = Printer::PrintPicture(DBChart1->ToImage(), true, 5, pdf);
     DBChart1->SetLegendColor(clBtnFace);
     if (printed.toPdf)
         MessageDlg(QStringLiteral("No printer is set up; the chart was printed to %1").arg(pdf),
-                   mtInformation, mbOKOnly);
+            mtInformation, mbOKOnly);
 }

@@ -6,20 +6,21 @@
 #include "chart/uWykresy.h"
 
 #include "app/Main.h"
-#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
 #include "info/uAutorFig.h"
 #include "models/ViscosityModels.h"
 #include "platform/Dialogs.h"
-#include "platform/MathErrors.h"
 #include "platform/Numbers.h"
+
+#include <algorithm>
+#include <ranges>
+#include <vector>
 
 using Family = TdmDataModule::SlotFamily;
 
 namespace {
-
 
 bool HasRows(const TDataSet *dataSet)
 {
@@ -35,13 +36,13 @@ TDataSource *Source(TQuery *query)
 
 TColor TfmWykres::SlotColor(int slot)
 {
-    return std::array{ clRed, clGreen, clBlue, clPurple }.at(slot - 1);
+    return std::array { clRed, clGreen, clBlue, clPurple }.at(slot - 1);
 }
 
 TPointerStyle TfmWykres::SlotPointer(int slot)
 {
-    return std::array{ TPointerStyle::psStar, TPointerStyle::psRectangle,
-                       TPointerStyle::psTriangle, TPointerStyle::psDiamond }
+    return std::array { TPointerStyle::psStar, TPointerStyle::psRectangle,
+        TPointerStyle::psTriangle, TPointerStyle::psDiamond }
         .at(slot - 1);
 }
 
@@ -82,7 +83,7 @@ void TfmWykres::ShowEquations(int K)
 // checked on the normalised number, so "673.5" is read as typed, not refused.
 bool TfmWykres::TemperaturesAccepted()
 {
-    std::array<Fixed, 4> typed{};
+    std::array<Fixed, 4> typed {};
     for (int slot = 1; slot <= 4; ++slot)
         if (!edT(slot)->text().isEmpty())
             typed[slot - 1] = TdmDataModule::TypedNumber(edT(slot)->text());
@@ -107,8 +108,7 @@ void TfmWykres::ShowCalculatedValues(int K)
             if (!edT(slot)->text().isEmpty()) {
                 PageControl2->SetPageVisible(tsWynikiT(slot), true);
                 PageControl2->SetPageCaption(tsWynikiT(slot),
-                                             QLatin1String(prefixes[slot - 1])
-                                                 + edT(slot)->text() + QStringLiteral(" [K]"));
+                    QLatin1String(prefixes[slot - 1]) + edT(slot)->text() + QStringLiteral(" [K]"));
             }
     }
     sbGraph->setEnabled(category == QLatin1String("Pure metals") ? false : CanShowX());
@@ -116,11 +116,10 @@ void TfmWykres::ShowCalculatedValues(int K)
         const QString first = edT(2 * pair + 1)->text(), second = edT(2 * pair + 2)->text();
         QWidget *tab = pair == 0 ? tsWynikiT1T2 : tsWynikiT3T4;
         if (!first.isEmpty())
-            PageControl2->SetPageCaption(tab, second.isEmpty()
-                                                  ? first + QStringLiteral("[K]")
-                                                  : first + QStringLiteral("[K]")
-                                                      + QString(7, u' ') + second
-                                                      + QStringLiteral("[K]"));
+            PageControl2->SetPageCaption(tab,
+                second.isEmpty() ? first + QStringLiteral("[K]")
+                                 : first + QStringLiteral("[K]") + QString(7, u' ') + second
+                        + QStringLiteral("[K]"));
     }
 
     // Number and range checks come before anything is computed, so a rejected temperature
@@ -160,16 +159,16 @@ Family TfmWykres::MolarVolumeFamily(const QString &category, int slot) const
 void TfmWykres::ShowMolarVolume(const QString &category)
 {
     static const QStringList categories = { "Pure metals", "Binary systems", "Ternary systems",
-                                            "Quaternary systems", "Quinary systems" };
+        "Quaternary systems", "Quinary systems" };
     if (!fmSelect->chbX->isChecked() || !categories.contains(category))
         return;
     TdmDataModule *dm = dmDataModule;
     const bool pure = category == QLatin1String("Pure metals");
     const bool binary = category == QLatin1String("Binary systems");
     for (int slot = 1; slot <= 4; ++slot) {
-        const bool runs = slot == 1 ? !edT1->text().isEmpty()
-                && (edT1->isEnabled() || edT2->text().isEmpty())
-                                    : SlotOpen(slot);
+        const bool runs = slot == 1
+            ? !edT1->text().isEmpty() && (edT1->isEnabled() || edT2->text().isEmpty())
+            : SlotOpen(slot);
         if (!runs)
             continue;
         const Family family = MolarVolumeFamily(category, slot);
@@ -202,8 +201,8 @@ void TfmWykres::ShowValues(int K, const QString &category, bool viscosity)
             SetApproxPending(slot, true);
             if (viscosity)
                 dm->OpenExp(slot);
-            dbgT(slot)->SetDataSource(viscosity ? viscositySource
-                                                : Source(dm->SlotQuery(Family::Punkty, slot)));
+            dbgT(slot)->SetDataSource(
+                viscosity ? viscositySource : Source(dm->SlotQuery(Family::Punkty, slot)));
             continue;
         }
         if (K >= 3) {
@@ -239,39 +238,42 @@ void TfmWykres::ShowValues(int K, const QString &category, bool viscosity)
             DrawEndPointLine(slot);
         }
     }
-    for (int slot = 1; slot <= 4; ++slot) {
+    // One call draws every open slot and closes its edit, so a second call would draw nothing.
+    const auto hasResults = [&](int slot) {
         std::vector<TDataSet *> results;
         if (K >= 3 || slot > 1)
             results.push_back(dm->SlotQuery(Family::Wyniki45, slot));
         results.push_back(dm->SlotQuery(Family::Punkty, slot));
         if (viscosity)
             results.push_back(dm->SlotQuery(Family::Exp, slot));
-        for (TDataSet *result : results)
-            if (HasRows(result) && edT(slot)->isEnabled())
-                AddIsothermSeries();
-    }
+        return edT(slot)->isEnabled() && std::ranges::any_of(results, HasRows);
+    };
+    if (std::ranges::any_of(std::views::iota(1, 5), hasResults))
+        AddIsothermSeries();
 }
 
-TQuery *TfmWykres::IsothermQuery(int slot, QString &valueField) const
+TQuery *TfmWykres::IsothermQuery(int slot) const
 {
     TdmDataModule *dm = dmDataModule;
     const QString P = fmSelect->dblWlasnosci->Text();
-    valueField = QStringLiteral("DensityT%1").arg(slot);
-    if (P == QLatin1String("Molar volume")) {
-        valueField = QStringLiteral("VT%1").arg(slot);
-        const QString category = fmStart->dblSelectSystem->Text();
-        return category == QLatin1String("Pure metals")
-            ? nullptr
-            : dm->SlotQuery(MolarVolumeFamily(category, slot), slot);
-    }
-    const bool viscosity = P == QLatin1String("Viscosity");
-    if (viscosity)
-        valueField = QStringLiteral("VISCO");
+    if (P == QLatin1String("Molar volume"))
+        return dm->SlotQuery(MolarVolumeFamily(fmStart->dblSelectSystem->Text(), slot), slot);
     if (fmSelect->chbTemp->isChecked())
         return dm->qrPunktyTemp;
-    if (viscosity)
+    if (P == QLatin1String("Viscosity"))
         return dm->SlotQuery(Family::Exp, slot);
     return dm->SlotQuery(Category() >= 3 ? Family::Wyniki45 : Family::Punkty, slot);
+}
+
+// Every property but these two keeps its values in the density columns.
+QString TfmWykres::IsothermField(int slot) const
+{
+    const QString P = fmSelect->dblWlasnosci->Text();
+    if (P == QLatin1String("Molar volume"))
+        return QStringLiteral("VT%1").arg(slot);
+    if (P == QLatin1String("Viscosity"))
+        return QStringLiteral("VISCO");
+    return QStringLiteral("DensityT%1").arg(slot);
 }
 
 void TfmWykres::AddIsothermSeries()
@@ -284,13 +286,9 @@ void TfmWykres::AddIsothermSeries()
         series->SetSeriesColor(SlotColor(slot));
         series->SetPointerStyle(SlotPointer(slot));
         series->SetXAscending(true);
-        QString valueField;
-        TQuery *query = IsothermQuery(slot, valueField);
         DBChart1->AddSeries(series);
-        if (query)
-            series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"), valueField);
-        else
-            ShowMessage(NotAvailable);
+        series->SetDataSource(
+            dmDataModule->SourceOf(IsothermQuery(slot)), QStringLiteral("X"), IsothermField(slot));
         edT(slot)->setEnabled(false);
     }
 }
@@ -305,9 +303,7 @@ void TfmWykres::DrawEndPointLine(int slot)
     const bool molar = fmSelect->dblWlasnosci->Text() == QLatin1String("Molar volume");
     TQuery *query = dmDataModule->SlotQuery(molar ? Family::MinMaxM : Family::MinMax, slot);
     DBChart1->AddSeries(line);
-    line->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
-                        molar ? QStringLiteral("VT%1").arg(slot)
-                              : QStringLiteral("DensityT%1").arg(slot));
+    line->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"), IsothermField(slot));
 }
 
 void TfmWykres::CalcViscosity(int slot)
@@ -332,7 +328,7 @@ void TfmWykres::CalcViscosity(int slot)
         const double visco = Arrhenius(A, B, T);
         values.push_back(
             { K >= 3 ? rows->FieldByName(QStringLiteral("UKLAD")).AsString() : QString(), X,
-              visco });
+                visco });
     });
     dm->ReplaceViscosityRows(slot, values);
     dm->OpenExp(slot);

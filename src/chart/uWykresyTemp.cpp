@@ -1,6 +1,7 @@
 // The temperature-dependence tabs: the compositions of a publication and their lines, or their
 // measured viscosity points, against temperature. Both tabs run the same routines.
 #include "chart/ChartBuilders.h"
+#include "chart/GridWalk.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
@@ -11,8 +12,6 @@
 #include "data/uDataModule.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-
-#include <vector>
 
 namespace {
 
@@ -37,14 +36,6 @@ QVariant LineId(int tab, bool section)
     TQuery *query = tab == 1 ? (section ? dm->qrPunktyTemp451 : dm->qrPunktyTemp)
                              : (section ? dm->qrPunktyTemp452 : dm->qrPunktyTemp2);
     return Value(query, "ID_DANE_WLA_T");
-}
-
-std::vector<TBookmark> SelectedRows(const TDBGrid *grid)
-{
-    std::vector<TBookmark> rows;
-    for (int i = 0; i < grid->SelectedRowsCount(); ++i)
-        rows.push_back(grid->SelectedRowsItem(i));
-    return rows;
 }
 
 } // namespace
@@ -142,75 +133,66 @@ void TfmWykres::GraphTemperatureTab(int tab)
     TTempLineRec rec;
     dm->GetTempLine(tab, section, rec);
     if (LineId(tab, section).isNull()) {
-        if (tab == 1)
-            DrawMeasuredPoints();
+        if (tab == 1 && fmSelect->dblWlasnosci->Text() == QLatin1String("Viscosity"))
+            DrawMeasuredPoints({ .noPoints = NoMeasuredPoints,
+                .noPointsInDialog = true,
+                .sectionNeedsMeasured = false,
+                .legendEntries = true });
         else
             ShowMessage(NotAvailable);
         return;
     }
-    TDataSet *rows = grid->DataSet();
-    for (TBookmark row : SelectedRows(grid)) {
-        rows->GotoBookmark(row);
+    ForEachSelectedRow(grid, [&](TDataSet *) {
         const bool filled = dm->GetTempLine(tab, section, rec);
         const QVariant id = LineId(tab, section);
         if (!filled || id.isNull()) {
             ShowMessage(NotAvailable);
-            continue;
+            return;
         }
         const QString text = QString::number(VarAsInteger(id));
         // A line already drawn is not drawn again, so its record must not wait for the next.
         if (LineIds(tab)->Contains(text))
-            continue;
+            return;
         records->Add(rec);
         LineIds(tab)->Add(text);
-    }
+    });
 }
 
-void TfmWykres::DrawMeasuredPoints()
+void TfmWykres::DrawMeasuredPoints(const MeasuredPointsCall &call)
 {
     TdmDataModule *dm = dmDataModule;
-    if (fmSelect->dblWlasnosci->Text() != QLatin1String("Viscosity")) {
+    const bool section = Category() >= 3;
+    dm->OpenPunktyDos();
+    // A publication without measured points has no id to ask for them with.
+    const QVariant measured = Value(dm->qrPunktyDos, "ID_PUBLIKACJI");
+    if (measured.isNull() && (!section || call.sectionNeedsMeasured)) {
+        if (call.noPointsInDialog)
+            MessageDlg(call.noPoints, mtInformation, mbOKOnly);
+        else
+            ShowMessage(call.noPoints);
+        return;
+    }
+    TQuery *query = section ? dm->qrPunkty45 : dm->qrPunktyD;
+    void (TdmDataModule::*open)()
+        = section ? &TdmDataModule::OpenPunkty45 : &TdmDataModule::OpenPunktyD;
+    (dm->*open)();
+    if (Value(query, section ? "Y" : "T").isNull()) {
         ShowMessage(NotAvailable);
         return;
     }
-    dm->OpenPunktyDos();
-    TQuery *query = dm->qrPunkty45;
-    void (TdmDataModule::*open)() = &TdmDataModule::OpenPunkty45;
-    if (Category() < 3) {
-        // A publication without measured points has no id to ask for them with.
-        const QVariant measured = Value(dm->qrPunktyDos, "ID_PUBLIKACJI");
-        if (measured.isNull()) {
-            MessageDlg(NoMeasuredPoints, mtInformation, mbOKOnly);
-            return;
-        }
-        dm->OpenPunktyD();
-        if (Value(dm->qrPunktyD, "T").isNull()) {
-            ShowMessage(NotAvailable);
-            return;
-        }
-        if (Worker::Key(dm->qrAutor, "ID_PUBLIKACJI") != VarAsInteger(measured)) {
-            MessageDlg(NoMeasuredPoints, mtInformation, mbOKOnly);
-            return;
-        }
-        query = dm->qrPunktyD;
-        open = &TdmDataModule::OpenPunktyD;
-    } else {
-        dm->OpenPunkty45();
-        if (Value(dm->qrPunkty45, "Y").isNull()) {
-            ShowMessage(NotAvailable);
-            return;
-        }
+    if (!section && Worker::Key(dm->qrAutor, "ID_PUBLIKACJI") != VarAsInteger(measured)) {
+        MessageDlg(call.noPoints, mtInformation, mbOKOnly);
+        return;
     }
 
-    TDataSet *rows = dbgTemp1->DataSet();
     int drawn = 0;
-    for (TBookmark row : SelectedRows(dbgTemp1)) {
+    ForEachSelectedRow(dbgTemp1, [&](TDataSet *rows) {
         TDBChartFromQuery builder(query, DBChart1);
-        rows->GotoBookmark(row);
-        dbgTemp1->SelectRow(row, true);
         FTempDepX = rows->FieldByName(QStringLiteral("X")).AsFloat();
         (dm->*open)();
         const TPointSeries *points = builder.Draw();
+        if (!call.legendEntries)
+            return;
         // The points stay out of the legend; this entry names them in their own colour.
         auto *entry = new TPointSeries(this);
         entry->SetTitle(
@@ -218,7 +200,7 @@ void TfmWykres::DrawMeasuredPoints()
         entry->SetSeriesColor(points->SeriesColor());
         DBChart1->AddSeries(entry);
         FPointSeriesNo = ++drawn;
-    }
+    });
 }
 
 void TfmWykres::ClearTemperatureTab(int tab)

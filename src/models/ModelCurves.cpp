@@ -4,32 +4,32 @@
 
 #include "chart/ChartBuilders.h"
 
-const ModelPalette ViscosityModelPalette = { clRed, clGreen, clPurple, clBlue, clYellow, clBlack,
+const ColorPalette ViscosityModelPalette = { clRed, clGreen, clPurple, clBlue, clYellow, clBlack,
     clNavy, clTeal, clGray, clLime, clOlive, clAqua, clSilver, clMaroon, clFuchsia, clSilver,
     clHighlight, clBackground, clInactiveCaption, clInfoBk };
 
 // The surface-concentration window takes the active caption colour where the viscosity models
 // take the inactive one.
-const ModelPalette SurfaceConcentrationPalette = [] {
-    ModelPalette palette = ViscosityModelPalette;
+const ColorPalette SurfaceConcentrationPalette = [] {
+    ColorPalette palette = ViscosityModelPalette;
     palette[18] = clActiveCaption;
     return palette;
 }();
 
 // The Butler curves against temperature take the chart builders' colours, but the active caption
 // colour where the builders take the inactive one.
-const ModelPalette ButlerTemperaturePalette = [] {
-    ModelPalette palette;
-    for (std::size_t i = 0; i < palette.size(); ++i)
-        palette[i] = BuilderColor(int(i));
+const ColorPalette ButlerTemperaturePalette = [] {
+    ColorPalette palette = BuilderPalette;
     palette[18] = clActiveCaption;
     return palette;
 }();
 
-TColor PaletteColor(const ModelPalette &palette, int counter)
+TLineSeries *NewCurve(QObject *owner, const QList<QPointF> &points)
 {
-    const int size = int(palette.size());
-    return palette[std::size_t(((counter % size) + size) % size)];
+    auto *series = new TLineSeries(owner);
+    for (const QPointF &point : points)
+        series->AddXY(point.x(), point.y());
+    return series;
 }
 
 void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
@@ -40,17 +40,4 @@ void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
     if (auto *line = dynamic_cast<TLineSeries *>(series))
         line->SetLinePenWidth(style.penWidth);
     chart->AddSeries(series);
-}
-
-void ForEachSelectedX(TDBGrid *grid, const std::function<void(Fixed x)> &draw)
-{
-    TDataSet *rows = grid->DataSet();
-    if (!rows)
-        return;
-    for (int i = 0; i < grid->SelectedRowsCount(); ++i) {
-        const TBookmark row = grid->SelectedRowsItem(i);
-        rows->GotoBookmark(row);
-        grid->SelectRow(row, true);
-        draw(Fixed(rows->FieldByName(QStringLiteral("X")).AsFloat()));
-    }
 }

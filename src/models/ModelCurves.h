@@ -1,25 +1,22 @@
 #pragma once
 
+#include "chart/Palette.h"
 #include "platform/Chart.h"
-#include "platform/DBControls.h"
-#include "platform/Fixed.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
-
-#include <array>
-#include <functional>
 
 // What the chart window's model curves share: the palettes that colour curve after curve by a
 // counter, and the last step of every curve worker.
 
-using ModelPalette = std::array<TColor, 20>;
+extern const ColorPalette ViscosityModelPalette;
+extern const ColorPalette SurfaceConcentrationPalette;
+extern const ColorPalette ButlerTemperaturePalette;
 
-extern const ModelPalette ViscosityModelPalette;
-extern const ModelPalette SurfaceConcentrationPalette;
-extern const ModelPalette ButlerTemperaturePalette;
-
-// The counters are not bounded: the twenty-first curve takes the first colour again.
-TColor PaletteColor(const ModelPalette &palette, int counter);
+// A line series through points all computed beforehand, so that a point failing to compute
+// leaves no series behind.
+TLineSeries *NewCurve(QObject *owner, const QList<QPointF> &points);
 
 struct CurveStyle
 {
@@ -32,7 +29,3 @@ struct CurveStyle
 // Styles a line series and puts it on the chart. Running it again on the same series only
 // restyles it, so a worker may finish its curve after every point.
 void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style);
-
-// Runs `draw` once per selected row of a grid, in the order of its selection list, with the
-// grid's dataset on that row; `draw` gets the row's composition X.
-void ForEachSelectedX(TDBGrid *grid, const std::function<void(Fixed x)> &draw);

@@ -170,16 +170,15 @@ void TfmSurfConc::CalcAgAu(Fixed t)
             mtError, mbOKOnly);
         return;
     }
-    auto *first = new TLineSeries(this);
-    auto *second = new TLineSeries(this);
+    QList<QPointF> first, second;
     for (int i = 0; i <= 100; ++i) {
         const double x = i / 100.0;
         const SurfaceConcentration surface = SurfaceConcentrationAgAu(x);
-        first->AddXY(x, surface.secondElement);
-        second->AddXY(x, surface.firstElement);
+        first << QPointF(x, surface.secondElement);
+        second << QPointF(x, surface.firstElement);
     }
-    SetSeries1(first);
-    SetSeries2(second);
+    SetSeries1(NewCurve(this, first));
+    SetSeries2(NewCurve(this, second));
     TitleSeries(t);
 }
 

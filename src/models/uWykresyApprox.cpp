@@ -1,17 +1,13 @@
 // Approx: the published approximation curves at every temperature whose isotherm Show has drawn.
-#include "chart/ChartBuilders.h"
 #include "chart/uWykresy.h"
 
 #include "app/Messages.h"
 #include "app/uSelect.h"
-#include "data/Worker.h"
 #include "models/Approximation.h"
 #include "models/ModelCurves.h"
 #include "models/SystemTable.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-
-using Family = TdmDataModule::SlotFamily;
 
 namespace {
 
@@ -25,7 +21,6 @@ struct ApproxRow
 {
     const char *system;
     ApproxRoute route;
-    Family molarVolume = Family::UklQuaternarySection; // database series only
 };
 
 const ApproxRow ApproxSystems[] = {
@@ -52,8 +47,8 @@ const ApproxRow ApproxSystems[] = {
     { "Ag-Sb-Sn", ApproxRoute::Formulas },
     { "Ag-Sn-Zn", ApproxRoute::Formulas },
     { "Ag-Cu-Sb-Sn", ApproxRoute::Formulas },
-    { "Ag-Bi-Cu-Sn", ApproxRoute::DatabaseSeries, Family::UklQuaternarySection },
-    { "Ag-Bi-Cu-Sb-Sn", ApproxRoute::DatabaseSeries, Family::UklQuinary },
+    { "Ag-Bi-Cu-Sn", ApproxRoute::DatabaseSeries },
+    { "Ag-Bi-Cu-Sb-Sn", ApproxRoute::DatabaseSeries },
 };
 
 struct PropertyRow
@@ -77,12 +72,6 @@ std::optional<ApproxProperty> ChosenProperty()
     return std::nullopt;
 }
 
-bool IsNull(TDataSet *dataSet, const char *field)
-{
-    TField *f = dataSet->FindField(QLatin1String(field));
-    return !f || f->Value().isNull();
-}
-
 // The molar volume follows from the density, so a publication without a density has neither.
 bool Gives(const Approximation &fits, ApproxProperty property)
 {
@@ -95,8 +84,12 @@ bool Gives(const Approximation &fits, ApproxProperty property)
 void TfmWykres::sbGraphClick()
 {
     DrawApproxIsotherms();
+    // In temperature mode: the measured points of each composition selected on the first tab.
     if (fmSelect->chbTemp->isChecked())
-        DrawSelectedPoints();
+        DrawMeasuredPoints({ .noPoints = NotAvailable,
+            .noPointsInDialog = false,
+            .sectionNeedsMeasured = true,
+            .legendEntries = false });
 }
 
 void TfmWykres::BeginSlotCurve(int slot)
@@ -124,7 +117,7 @@ void TfmWykres::DrawApproxIsotherms()
                 ApproxFromFormulas();
                 break;
             case ApproxRoute::DatabaseSeries:
-                DrawDbSeries(slot, row->molarVolume);
+                DrawDbSeries(slot);
                 break;
             }
         }
@@ -142,12 +135,15 @@ void TfmWykres::ApproxFromFormulas()
         return;
     }
     const Fixed t = GetCurrentT();
-    auto *series = new TLineSeries(this);
+    // A point that fails to compute leaves the curve drawn up to the point before, and no
+    // series at all when it is the first.
+    TLineSeries *series = nullptr;
     for (int i = 0; i < fits->curve->points; ++i) {
         const Fixed x = fits->X(i);
         const Fixed y = *fits->At(x, t).Of(*property);
+        if (!series)
+            series = new TLineSeries(this);
         series->AddXY(x.ToDouble(), y.ToDouble());
-        // A point that fails to compute leaves the curve drawn up to the point before.
         SetCurrentSeries(series);
         FinishApproxSeries();
     }
@@ -158,47 +154,12 @@ void TfmWykres::FinishApproxSeries()
     FinishCurve(DBChart1, GetCurrentSeries(), { false, QString(), GetSeriesColor(), 2 });
 }
 
-void TfmWykres::DrawDbSeries(int slot, Family molarVolume)
+void TfmWykres::DrawDbSeries(int slot)
 {
-    const bool molar = fmSelect->dblWlasnosci->Text() == QLatin1String("Molar volume");
-    TQuery *query = dmDataModule->SlotQuery(molar ? molarVolume : Family::Wyniki45, slot);
     auto *series = new TLineSeries(this);
     series->SetXAscending(true);
     FinishCurve(DBChart1, series, { false, QString(), GetSeriesColor(), 2 });
-    // The query stands as Show opened it for this temperature.
-    series->SetDataSource(dmDataModule->SourceOf(query), QStringLiteral("X"),
-        (molar ? QStringLiteral("VT%1") : QStringLiteral("DensityT%1")).arg(slot));
-}
-
-// The measured points of the publication at each composition selected on the first tab.
-void TfmWykres::DrawSelectedPoints()
-{
-    TdmDataModule *dm = dmDataModule;
-    dm->OpenPunktyDos();
-    if (IsNull(dm->qrPunktyDos, "ID_PUBLIKACJI")) {
-        ShowMessage(NotAvailable);
-        return;
-    }
-    const bool section = Category() >= 3;
-    TQuery *points = section ? dm->qrPunkty45 : dm->qrPunktyD;
-    void (TdmDataModule::*open)()
-        = section ? &TdmDataModule::OpenPunkty45 : &TdmDataModule::OpenPunktyD;
-    dm->OpenPunktyDos();
-    (dm->*open)();
-    if (IsNull(points, section ? "Y" : "T")) {
-        ShowMessage(NotAvailable);
-        return;
-    }
-    if (!section
-        && Worker::Key(dm->qrAutor, "ID_PUBLIKACJI")
-            != Worker::Key(dm->qrPunktyDos, "ID_PUBLIKACJI")) {
-        MessageDlg(NotAvailable, mtInformation, mbOKOnly);
-        return;
-    }
-    ForEachSelectedX(dbgTemp1, [&](Fixed x) {
-        TDBChartFromQuery builder(points, DBChart1);
-        SetTempDepX(x);
-        (dm->*open)();
-        builder.Draw();
-    });
+    // The isotherm Show drew at this temperature, again as a line, from the query as Show left it.
+    series->SetDataSource(
+        dmDataModule->SourceOf(IsothermQuery(slot)), QStringLiteral("X"), IsothermField(slot));
 }

@@ -1,5 +1,6 @@
 // The Butler model: surface-tension isotherms at T1..T4, or curves against temperature at the
 // compositions selected on the first temperature tab.
+#include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
 
 #include "app/Messages.h"
@@ -66,8 +67,8 @@ void TfmWykres::sbButlerClick()
             DrawViscosityModels();
         return;
     }
-    ForEachSelectedX(dbgTemp1, [this](Fixed x) {
-        SetButlerX(x);
+    ForEachSelectedRow(dbgTemp1, [this](TDataSet *rows) {
+        SetButlerX(rows->FieldByName(QStringLiteral("X")).AsFloat());
         DrawButlerTempDependence();
         SetButlerCount(GetButlerCount() + 1);
     });
@@ -92,12 +93,12 @@ void TfmWykres::DrawButlerIsotherms()
 void TfmWykres::ButlerIsothermCurve(const ButlerIsotherm &isotherm)
 {
     const Fixed t = GetCurrentT();
-    auto *series = new TLineSeries(this);
+    QList<QPointF> points;
     for (int i = 0; i < isotherm.points; ++i) {
         const Fixed x = isotherm.X(i);
-        series->AddXY(x.ToDouble(), ButlerSurfaceTension(isotherm.fit, x, t).ToDouble());
+        points << QPointF(x.ToDouble(), ButlerSurfaceTension(isotherm.fit, x, t).ToDouble());
     }
-    SetCurrentSeries(series);
+    SetCurrentSeries(NewCurve(this, points));
     FinishButlerIsothermSeries();
 }
 
@@ -118,12 +119,12 @@ void TfmWykres::DrawButlerTempDependence()
     if (!curve)
         return;
     const Fixed x = GetButlerX();
-    auto *series = new TLineSeries(this);
+    QList<QPointF> points;
     for (int i = 0; i < curve->Points(); ++i) {
         const Fixed t = curve->T(i);
-        series->AddXY(t.ToDouble(), ButlerSurfaceTension(curve->fit, x, t).ToDouble());
+        points << QPointF(t.ToDouble(), ButlerSurfaceTension(curve->fit, x, t).ToDouble());
     }
-    SetCurrentSeries(series);
+    SetCurrentSeries(NewCurve(this, points));
     FinishButlerTempSeries();
 }
 

@@ -2,14 +2,13 @@
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
 #include "platform/Exceptions.h"
+#include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -43,14 +42,6 @@ QString LoadError(const QString &text)
         return e.Message();
     }
     return QString();
-}
-
-QList<QPointF> Points(const TChartSeries *series)
-{
-    QList<QPointF> points;
-    for (int i = 0; i < series->Count(); ++i)
-        points << QPointF(series->XValue(i), series->YValue(i));
-    return points;
 }
 
 using Row = std::map<int, double>;
@@ -140,7 +131,7 @@ private slots:
         QCOMPARE(series->Title(), QStringLiteral("Lab A T= 1000 [K]"));
         QCOMPARE(series->SeriesColor(), clBlue);
         QCOMPARE(series->PointerStyle(), TPointerStyle::psCircle);
-        QCOMPARE(Points(series), QList<QPointF>({ { 0.1, 530.2 }, { 0.2, 528.7 } }));
+        QCOMPARE(PointsOf(series), QList<QPointF>({ { 0.1, 530.2 }, { 0.2, 528.7 } }));
         QCOMPARE(w->GetLineColorNo(), 4);
 
         memo.setPlainText("0.1;530.2\nX;Y");
@@ -170,8 +161,8 @@ private slots:
         QCOMPARE(second->SeriesColor(), clGreen);
         QCOMPARE(first->LinePenWidth(), 3);
         // "700;;7.2" reads as 700 and 7.2: the passed-over empty field shifts the value.
-        QCOMPARE(Points(first), QList<QPointF>({ { 600, 7.1 }, { 700, 7.2 }, { 800, 6.9 } }));
-        QCOMPARE(Points(second), QList<QPointF>({ { 600, 7.3 } }));
+        QCOMPARE(PointsOf(first), QList<QPointF>({ { 600, 7.1 }, { 700, 7.2 }, { 800, 6.9 } }));
+        QCOMPARE(PointsOf(second), QList<QPointF>({ { 600, 7.3 } }));
         QCOMPARE(w->GetLineColorNo(), 5);
         QCOMPARE(w->dbgTemp1->SelectedRowsCount(), 2);
 
@@ -196,7 +187,7 @@ private slots:
         query.Last();
         TPointSeries *series = builder.Draw();
         QCOMPARE(builder.Points().GetCount(), 4);
-        QCOMPARE(Points(series), QList<QPointF>({ { 600, 2.5 }, { 700, 2.2 } }));
+        QCOMPARE(PointsOf(series), QList<QPointF>({ { 600, 2.5 }, { 700, 2.2 } }));
         QVERIFY(!series->ShowInLegend());
         QCOMPARE(series->PointerStyle(), TPointerStyle::psRectangle);
         QCOMPARE(series->SeriesColor(), clGreen);
@@ -219,7 +210,7 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
         auto *line = dynamic_cast<TLineSeries *>(w->DBChart1->Series(0));
         QVERIFY(line);
-        QCOMPARE(Points(line), QList<QPointF>({ { 500, 10.5 }, { 900, 12.25 } }));
+        QCOMPARE(PointsOf(line), QList<QPointF>({ { 500, 10.5 }, { 900, 12.25 } }));
         QCOMPARE(line->Title(), QStringLiteral("[9999Tst]   X=0,25"));
         QCOMPARE(line->SeriesColor(), clRed);
         QCOMPARE(line->LinePenWidth(), 2);

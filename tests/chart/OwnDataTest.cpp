@@ -1,8 +1,6 @@
-#include "app/uSelect.h"
 #include "chart/uWlasnedane.h"
 #include "chart/uWykresy.h"
 #include "support/ChartSession.h"
-#include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
 #include <QFile>
@@ -75,7 +73,7 @@ private slots:
         });
         QVERIFY(stillOpen);
         QCOMPARE(p->dialogs().Texts("Exception"),
-                 QStringList({ "Can't convert dataSource data to a number" }));
+            QStringList({ "Can't convert dataSource data to a number" }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
     }
 

@@ -25,8 +25,9 @@ private:
     QByteArray Header(bool endsWithOf) const
     {
         const QByteArray hyphens(63, '-');
-        return hyphens + "\r\nVIRELT 2\r\nDatabase of physicochemical properties of selected "
-                         "solders \r\n"
+        return hyphens
+            + "\r\nVIRELT 2\r\nDatabase of physicochemical properties of selected "
+              "solders \r\n"
             + fmStart->Label6->text().toLatin1() + "\r\n" + fmStart->Label1->text().toLatin1()
             + (endsWithOf ? " of" : "") + "\r\n" + fmStart->Label3->text().toLatin1() + "\r\n"
             + hyphens + "\r\n\r\n";
@@ -63,8 +64,8 @@ private slots:
         s = std::make_unique<ChartSession>("Binary systems", "Tb-Ta", "Density");
         s->window->Equations1Click();
         QCOMPARE(p->dialogs().Texts(),
-                 QStringList({ "Click \"Show calculated value\" and \"Show\". Next click in menu "
-                               "\"Save data Equations\"" }));
+            QStringList({ "Click \"Show calculated value\" and \"Show\". Next click in menu "
+                          "\"Save data Equations\"" }));
         QVERIFY(!QFile::exists(SaveFile("_Density.txt")));
     }
 
@@ -82,7 +83,7 @@ private slots:
         QCOMPARE(Read(SaveFile("[9999Tst]_Isotherms of Density.txt")), expected);
     }
 
-    void aPublicationWithNullPiecesLeavesThemOut()
+    void aPublicationWithNullPartsLeavesThemOut()
     {
         TfmWykres *w = ShowDensity({});
         ChooseText(w->dblAutor, "[9998Emp]");
@@ -96,8 +97,8 @@ private slots:
         s = std::make_unique<ChartSession>("Binary systems", "Tb-Ta", "Viscosity");
         s->window->MemoViscoModel->setPlainText("0.1 1,5\n0.2 1,6");
         s->window->Modelofviscosity1Click();
-        QCOMPARE(Read(SaveFile("Tb-Ta_Viscosity Model.txt")),
-                 Header(false) + "0.1 1,5\r\n0.2 1,6\r\n");
+        QCOMPARE(
+            Read(SaveFile("Tb-Ta_Viscosity Model.txt")), Header(false) + "0.1 1,5\r\n0.2 1,6\r\n");
         s->window->Modelofviscosity1Click();
         QCOMPARE(Read(SaveFile("Tb-Ta_Viscosity Model.txt")), Header(false));
     }

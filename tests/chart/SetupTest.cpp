@@ -1,4 +1,3 @@
-#include "app/uSelect.h"
 #include "chart/uWykresy.h"
 #include "platform/Application.h"
 #include "support/ChartSession.h"
@@ -6,8 +5,6 @@
 #include "support/TestRegistry.h"
 
 #include <QTest>
-
-#include <memory>
 
 // How the chart window sets itself up for each property, mode and kind of system.
 class SetupTest : public ChartTestCase
@@ -21,16 +18,14 @@ private slots:
         QTest::addColumn<bool>("section");
         QTest::addColumn<QString>("leftAxis");
         for (const auto &[property, axis] :
-             std::initializer_list<std::pair<const char *, const char *>>{
-                 { "Density", "Density[g/cm^3]" },
-                 { "Surface tension", "Surface tension [mN/m]" },
-                 { "Molar volume", "Molar volume[cm^3/mole]" },
-                 { "Viscosity", "Viscosity [mPa*s]" },
-                 { "Electrical properties", "Electrical properties " } })
+            std::initializer_list<std::pair<const char *, const char *>> {
+                { "Density", "Density[g/cm^3]" }, { "Surface tension", "Surface tension [mN/m]" },
+                { "Molar volume", "Molar volume[cm^3/mole]" }, { "Viscosity", "Viscosity [mPa*s]" },
+                { "Electrical properties", "Electrical properties " } })
             for (bool temp : { false, true })
                 for (bool section : { false, true })
-                    QTest::addRow("%s %s %s", property, temp ? "temp" : "iso",
-                                  section ? "ternary" : "binary")
+                    QTest::addRow(
+                        "%s %s %s", property, temp ? "temp" : "iso", section ? "ternary" : "binary")
                         << QString::fromLatin1(property) << temp << section
                         << QString::fromLatin1(axis);
     }
@@ -43,8 +38,8 @@ private slots:
         QFETCH(QString, leftAxis);
         const QString system = section ? "Ta-Tb-Tc" : "Tb-Ta";
         const QString xp = section ? "X Tc" : "X Ta";
-        ChartSession session(section ? "Ternary systems" : "Binary systems", system, property,
-                             temp);
+        ChartSession session(
+            section ? "Ternary systems" : "Binary systems", system, property, temp);
         TfmWykres *w = session.window;
         const bool molar = property == "Molar volume";
         const bool viscosity = property == "Viscosity";
@@ -54,6 +49,7 @@ private slots:
         QCOMPARE(w->DBChart1->LeftAxisTitle(), leftAxis);
         QCOMPARE(w->DBChart1->BottomAxisTitle(), temp ? QStringLiteral("Temperature [K]") : xp);
         QCOMPARE(w->DBChart1->LegendFrameColor(), clWindow);
+        QCOMPARE(w->palette().color(QPalette::Window), ToQColor(clMoneyGreen));
         QCOMPARE(w->PageControl1->PageVisible(w->tsX), !temp);
         QCOMPARE(w->PageControl1->PageVisible(w->tsTemp1), temp);
         QCOMPARE(w->PageControl2->PageVisible(w->tsTemp2), temp);
@@ -81,8 +77,7 @@ private slots:
         if (section && !temp) {
             QCOMPARE(w->PageControl2->ActivePage(), w->tsRownania45);
             QCOMPARE(w->PageControl2->PageCaption(w->tsRownania45),
-                     property + "  " + system
-                         + (viscosity ? " = A*Exp(E/R*T)" : " = A+B*T"));
+                property + "  " + system + (viscosity ? " = A*Exp(E/R*T)" : " = A+B*T"));
             QVERIFY(!w->PageControl2->PageVisible(w->tsRownania));
         }
         if (!section && !temp && !molar)
@@ -94,7 +89,7 @@ private slots:
             if (section) {
                 QCOMPARE(w->dbgWynikiT1->Columns().at(1).fieldName, field);
                 QCOMPARE(w->dbgWynikiT1->Columns().at(2).fieldName,
-                         molar ? QStringLiteral("UKLAD") : QStringLiteral("SYSTEM"));
+                    molar ? QStringLiteral("UKLAD") : QStringLiteral("SYSTEM"));
             } else {
                 QCOMPARE(w->dbgT1->Columns().at(1).fieldName, field);
             }
@@ -127,8 +122,9 @@ private slots:
 
     void pureMetalsNeverEnableApprox()
     {
-        ExecSql(p->folder.DatabasePath(), { "INSERT INTO TAB_UKL VALUES (903, 1, 'Tq', 'X')",
-                                            "INSERT INTO WLA_TAB_PUB VALUES (1, 903, 9901)" });
+        ExecSql(p->folder.DatabasePath(),
+            { "INSERT INTO TAB_UKL VALUES (903, 1, 'Tq', 'X')",
+                "INSERT INTO WLA_TAB_PUB VALUES (1, 903, 9901)" });
         ChartSession session("Pure metals", "Tq", "Density");
         TfmWykres *w = session.window;
         QVERIFY(ChooseText(w->dblAutor, "[9999Tst]"));

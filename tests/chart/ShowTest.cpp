@@ -1,9 +1,8 @@
-#include "app/Main.h"
-#include "app/uSelect.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
+#include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
@@ -11,28 +10,12 @@
 #include <QTest>
 
 #include <cmath>
-#include <memory>
-
-namespace {
-
-QList<QPointF> Points(TChartSeries *series)
-{
-    QList<QPointF> points;
-    for (int i = 0; i < series->Count(); ++i)
-        points << QPointF(series->XValue(i), series->YValue(i));
-    return points;
-}
-
-} // namespace
 
 class ShowTest : public ChartTestCase
 {
     Q_OBJECT
 private:
-    static void Pick(TfmWykres *w, const QString &tag)
-    {
-        QVERIFY(ChooseText(w->dblAutor, tag));
-    }
+    static void Pick(TfmWykres *w, const QString &tag) { QVERIFY(ChooseText(w->dblAutor, tag)); }
 
 private slots:
     void equationsOfThePublication()
@@ -75,7 +58,7 @@ private slots:
         QVERIFY(line);
         QVERIFY(!line->ShowInLegend());
         QCOMPARE(line->SeriesColor(), clRed);
-        QCOMPARE(Points(line), QList<QPointF>({ { 0, 9.327 }, { 1, 7.327 } }));
+        QCOMPARE(PointsOf(line), QList<QPointF>({ { 0, 9.327 }, { 1, 7.327 } }));
         auto *points = dynamic_cast<TPointSeries *>(w->DBChart1->Series(1));
         QVERIFY(points);
         QCOMPARE(points->Title(), QStringLiteral("[9999Tst] 673[K]"));
@@ -106,7 +89,7 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 8); // four end-point lines, four point series
         const TColor colours[] = { clRed, clGreen, clBlue, clPurple };
         const TPointerStyle styles[] = { TPointerStyle::psStar, TPointerStyle::psRectangle,
-                                         TPointerStyle::psTriangle, TPointerStyle::psDiamond };
+            TPointerStyle::psTriangle, TPointerStyle::psDiamond };
         for (int slot = 1; slot <= 4; ++slot) {
             auto *series = dynamic_cast<TPointSeries *>(w->DBChart1->Series(3 + slot));
             QVERIFY(series);
@@ -115,8 +98,8 @@ private slots:
             QCOMPARE(series->YValue(0), 10 - temps[slot - 1].toDouble() / 1000);
             QVERIFY(w->GetApproxPending(slot));
         }
-        QCOMPARE(w->PageControl2->PageCaption(w->tsWynikiT1T2),
-                 QStringLiteral("600[K]       700[K]"));
+        QCOMPARE(
+            w->PageControl2->PageCaption(w->tsWynikiT1T2), QStringLiteral("600[K]       700[K]"));
     }
 
     void temperaturesAreCheckedBeforeAnythingIsComputed()
@@ -133,7 +116,6 @@ private slots:
         dmDataModule->tblViscosity1->Open();
         QCOMPARE(dmDataModule->tblViscosity1->RecordCount(), 0);
         QVERIFY(!w->Calculatedvalue1->isEnabled());
-
 
         p->dialogs().Clear();
         w->edT1->setText("-5");

@@ -1,26 +1,16 @@
 #include "app/Messages.h"
-#include "chart/ChartBuilders.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
+#include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
 #include <QTest>
 
-#include <memory>
-
 namespace {
-
-QList<QPointF> Points(const TChartSeries *series)
-{
-    QList<QPointF> points;
-    for (int i = 0; i < series->Count(); ++i)
-        points << QPointF(series->XValue(i), series->YValue(i));
-    return points;
-}
 
 QStringList Titles(const TDBChart *chart)
 {
@@ -54,7 +44,7 @@ void CheckLines(const TDBChart *chart, int first, const std::vector<Line> &lines
         QVERIFY(dynamic_cast<const TLineSeries *>(series));
         QCOMPARE(series->Title(), lines[i].title);
         QCOMPARE(series->SeriesColor(), lines[i].colour);
-        QCOMPARE(Points(series), lines[i].points);
+        QCOMPARE(PointsOf(series), lines[i].points);
     }
 }
 
@@ -222,8 +212,8 @@ private slots:
         };
         checkPair(0);
         checkPair(1);
-        QCOMPARE(Points(w->DBChart1->Series(0)), QList<QPointF>({ { 600, 2 }, { 700, 1.8 } }));
-        QCOMPARE(Points(w->DBChart1->Series(2)), QList<QPointF>({ { 600, 2.5 }, { 700, 2.2 } }));
+        QCOMPARE(PointsOf(w->DBChart1->Series(0)), QList<QPointF>({ { 600, 2 }, { 700, 1.8 } }));
+        QCOMPARE(PointsOf(w->DBChart1->Series(2)), QList<QPointF>({ { 600, 2.5 }, { 700, 2.2 } }));
         QCOMPARE(w->GetTempDepX(), Fixed(0.5));
         QCOMPARE(w->GetPointSeriesNo(), 2);
         QCOMPARE(w->GetLineColorNo(), 2);
@@ -279,7 +269,7 @@ private slots:
         w->sbGraphT1->click();
         QVERIFY(p->dialogs().shown.empty());
         QCOMPARE(w->DBChart1->SeriesCount(), 2);
-        QCOMPARE(Points(w->DBChart1->Series(0)), QList<QPointF>({ { 650, 3 }, { 750, 2.6 } }));
+        QCOMPARE(PointsOf(w->DBChart1->Series(0)), QList<QPointF>({ { 650, 3 }, { 750, 2.6 } }));
         QCOMPARE(w->DBChart1->Series(1)->Title(), QStringLiteral("[9999Tst]   X=0,05"));
     }
 

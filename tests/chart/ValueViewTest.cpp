@@ -1,5 +1,3 @@
-#include "app/Main.h"
-#include "app/uSelect.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
@@ -67,8 +65,8 @@ private slots:
         w->sbShow->click();
         TdmDataModule *dm = dmDataModule;
         QCOMPARE(dm->qrExp2->RecordCount(), 3);
-        QCOMPARE(dm->qrExp2->FieldByName("Visco").AsFloat(),
-                 0.5 * std::exp(10000 / (500 * 8.314472)));
+        QCOMPARE(
+            dm->qrExp2->FieldByName("Visco").AsFloat(), 0.5 * std::exp(10000 / (500 * 8.314472)));
         QCOMPARE(dm->qrExp->FieldByName("SYSTEM").AsString(), QString());
         w->sbClear->click();
         w->edT1->setText("1000");
@@ -89,8 +87,8 @@ private slots:
         p->modal().Script("fmEut", [](TForm &) { fmEut->sbOK->click(); });
         w->sbShow->click();
         QCOMPARE(dmDataModule->qrExp->RecordCount(), 1);
-        QCOMPARE(dmDataModule->qrExp->FieldByName("SYSTEM").AsString(),
-                 QStringLiteral("Ta-Tb-Tc 1"));
+        QCOMPARE(
+            dmDataModule->qrExp->FieldByName("SYSTEM").AsString(), QStringLiteral("Ta-Tb-Tc 1"));
         QCOMPARE(w->dbgWynikiT1->DataSource(), dmDataModule->dsExp);
         QCOMPARE(w->dbgWynikiT1->CellText(0, 2), QStringLiteral("Ta-Tb-Tc 1"));
     }
@@ -130,8 +128,8 @@ private slots:
         w->MainMenu1.DTA1->trigger();
         w->Adddata1->trigger();
         w->MainMenu1.Iida2->trigger();
-        QCOMPARE(p->modal().shownForms,
-                 QStringList({ "fmDTA", "fmDTA", "fmWlasnedane", "fmIida" }));
+        QCOMPARE(
+            p->modal().shownForms, QStringList({ "fmDTA", "fmDTA", "fmWlasnedane", "fmIida" }));
         w->MainMenu1.AcessDatabase1->trigger();
         QVERIFY(Application().Terminated());
         QCOMPARE(p->shell().processes.size(), 1);

@@ -1,9 +1,9 @@
 #include "app/Messages.h"
-#include "app/uSelect.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
 #include "models/Approximation.h"
+#include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
@@ -265,6 +265,19 @@ private slots:
         QCOMPARE(p->dialogs().Texts("Exception").size(), 1);
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
         QVERIFY(w->GetApproxPending(1) && w->GetApproxPending(2));
+    }
+
+    // At 0 K the surface-fraction fit fails at the first composition: no curve, and no series
+    // left behind.
+    void aFirstPointThatFailsLeavesNoSeries()
+    {
+        TfmWykres *w = Open(Binary, "Ag-Sn", "Surface tension", false, "[2004Ost]");
+        Shown(w, { "0" });
+        w->sbGraph->setEnabled(true);
+        w->sbGraph->click();
+        QCOMPARE(p->dialogs().Texts("Exception").size(), 1);
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(HiddenLines(w, w->DBChart1), 0);
     }
 
     // Sections without formulas draw the isotherm Show opened again, as a line.

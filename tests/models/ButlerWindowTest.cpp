@@ -1,7 +1,6 @@
 #include "app/Messages.h"
 #include "app/uSelect.h"
 #include "chart/uWykresy.h"
-#include "data/uDataModule.h"
 #include "models/ButlerFits.h"
 #include "platform/Dialogs.h"
 #include "support/ChartSession.h"
@@ -182,6 +181,7 @@ private slots:
         QCOMPARE(
             p->dialogs().Texts("Exception"), QStringList({ "Invalid floating point operation" }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(HiddenLines(w, w->DBChart1), 0);
         QVERIFY(w->GetButlerPending(1));
 
         w = OpenIsotherms(Binary, "Ag-Sn", "0");

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "chart/uWykresy.h"
 #include "platform/Chart.h"
 #include "platform/DBControls.h"
 #include "platform/Fixed.h"
 
 #include <QList>
-#include <QPointF>
 #include <QTest>
 
+#include <algorithm>
 #include <vector>
 
 // The series a click added to a chart: those past the first `before`.
@@ -18,18 +17,20 @@ inline std::vector<TChartSeries *> AddedSince(const TDBChart *chart, int before)
     return { all.begin() + before, all.end() };
 }
 
+// Line series a window made but never put on its chart.
+inline int HiddenLines(const QObject *window, const TDBChart *chart)
+{
+    const std::vector<TChartSeries *> shown = chart->AllSeries();
+    int hidden = 0;
+    for (TChartSeries *line : window->findChildren<TLineSeries *>())
+        hidden += std::find(shown.begin(), shown.end(), line) == shown.end();
+    return hidden;
+}
+
 inline int PenWidth(TChartSeries *series)
 {
     auto *line = dynamic_cast<TLineSeries *>(series);
     return line ? line->LinePenWidth() : -1;
-}
-
-inline QList<QPointF> PointsOf(const TChartSeries *series)
-{
-    QList<QPointF> points;
-    for (int i = 0; i < series->Count(); ++i)
-        points << QPointF(series->XValue(i), series->YValue(i));
-    return points;
 }
 
 // A model curve's look: legend entry, title, colour and pen width.

@@ -1,4 +1,3 @@
-#include "app/uSelect.h"
 #include "models/uSurfConc.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
