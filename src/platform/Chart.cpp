@@ -182,6 +182,14 @@ void TDBChart::SetTitle(const QString &title)
     chart()->setTitleFont(f);
 }
 
+TDBChart::~TDBChart()
+{
+    // The view's base destroys the chart and with it the series after this object's members
+    // are gone; their destroyed signals must not reach the series list then.
+    for (TChartSeries *series : m_series)
+        disconnect(series->Series(), nullptr, this, nullptr);
+}
+
 void TDBChart::SetColor(TColor color)
 {
     m_color = color;

@@ -97,6 +97,7 @@ class TDBChart : public QChartView
     Q_OBJECT
 public:
     TDBChart(QWidget *parent, const QString &name);
+    ~TDBChart() override;
 
     void SetTitle(const QString &title);
     QString Title() const { return chart()->title(); }
