@@ -55,8 +55,8 @@ void TfmWykres::sbShowClick()
 {
     TdmDataModule *dm = dmDataModule;
     const int K = Category();
-    if (K >= 3)
-        ChooseEutectic(this, [] { dmDataModule->OpenDane45(); });
+    if (K >= 3 && !ChooseEutectic(this, 1, [] { dmDataModule->OpenDane45(); }))
+        return;
     dbgPublikacje->SetDataSource(dm->dsPublikacje);
     ListaWybranychPublikacji->Add(QString::number(Worker::Key(dm->qrAutor, "ID_PUBLIKACJI")));
     dm->OpenPublikacje();
@@ -165,11 +165,9 @@ void TfmWykres::ShowMolarVolume(const QString &category)
     TdmDataModule *dm = dmDataModule;
     const bool pure = category == QLatin1String("Pure metals");
     const bool binary = category == QLatin1String("Binary systems");
+    // A slot already drawn is passed over, so a second Show adds nothing.
     for (int slot = 1; slot <= 4; ++slot) {
-        const bool runs = slot == 1
-            ? !edT1->text().isEmpty() && (edT1->isEnabled() || edT2->text().isEmpty())
-            : SlotOpen(slot);
-        if (!runs)
+        if (!SlotOpen(slot))
             continue;
         const Family family = MolarVolumeFamily(category, slot);
         dm->OpenMolarVolume(family, slot);
