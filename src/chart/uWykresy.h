@@ -295,7 +295,11 @@ private:
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
     QStringList HeaderBlock(bool endsWithOf) const;
+    int ShownPublicationRow() const;
+    QString ReferencePart(const char *field, const QString &before, const QString &after) const;
     QString ReferenceTag() const;
+    // A temperature's values are shown when its edit is filled and its result grid holds rows.
+    bool ValuesShown(int slot) const;
     QStringList IsothermBlock(int slot) const;
     QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);

@@ -97,7 +97,6 @@ bool TfmWykres::TemperaturesAccepted()
 
 void TfmWykres::ShowCalculatedValues(int K)
 {
-    TdmDataModule *dm = dmDataModule;
     const QString P = fmSelect->dblWlasnosci->Text();
     const QString category = fmStart->dblSelectSystem->Text();
     const bool viscosity = P == QLatin1String("Viscosity");
@@ -135,10 +134,8 @@ void TfmWykres::ShowCalculatedValues(int K)
             ShowValues(K, category, viscosity);
     }
 
-    TDataSet *first = viscosity ? static_cast<TDataSet *>(dm->qrExp)
-        : K >= 3                ? static_cast<TDataSet *>(dm->qrWyniki45)
-                                : static_cast<TDataSet *>(dm->qrPunkty1);
-    Calculatedvalue1->setEnabled(HasRows(first));
+    Calculatedvalue1->setEnabled(std::ranges::any_of(
+        std::views::iota(1, 5), [this](int slot) { return ValuesShown(slot); }));
 }
 
 Family TfmWykres::MolarVolumeFamily(const QString &category, int slot) const
