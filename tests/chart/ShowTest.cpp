@@ -250,8 +250,13 @@ private slots:
         QCOMPARE(w->dbgT2->CellText(2, 1), QStringLiteral("28,57")); // 200 / (8 - 1)
         QCOMPARE(w->DBChart1->SeriesCount(), 4);
         QCOMPARE(w->DBChart1->Series(0)->YValue(1), 200 / 7.4);
-        w->sbShow->click(); // a second Show adds nothing, no hidden end-point line either
-        QCOMPARE(w->DBChart1->SeriesCount(), 4);
+        // With T1 alone a second Show adds nothing, no hidden end-point line either.
+        w->sbClear->click();
+        w->edT1->setText("600");
+        w->sbShow->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 2);
+        w->sbShow->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 2);
         s.reset();
 
         w = Open("Ternary systems", "Ta-Tb-Tc", "Molar volume");
