@@ -46,18 +46,37 @@ private:
     }
 
 private slots:
+    // The file of the publication shown; the second one shown takes its tag and reference from
+    // its own row, not from the list's first, and the list's cursor stays where it was.
     void equationsFile()
     {
+        ExecSql(p->folder.DatabasePath(),
+            { "INSERT INTO PUBLIKACJE VALUES (9903, '[9997Lin]', 'Line authors', 'Lines', '2', "
+              "'3-4', 1997, 'Test journal')",
+                "INSERT INTO WLA_TAB_PUB VALUES (1, 901, 9903)",
+                "INSERT INTO DANE_WLASNOSCI (ID_WLASCIWOSCI, ID_TAB_UKL, ID_PUBLIKACJI, X, A, B) "
+                "VALUES (1, 901, 9903, 0.2, 11, -0.002)" });
+        const auto expected = [this](const QByteArray &tag, const QByteArray &reference,
+                                  const QByteArray &rows) {
+            return Header(true) + tag + "  \r\nDensity of Tb-Ta system\r\n\r\nReferences\r\n" + tag
+                + "  " + reference + "\r\n\r\nX Ta \t\tA     \t\t B       \r\n\r\n" + rows;
+        };
         TfmWykres *w = ShowDensity({});
         w->Equations1->trigger();
         QVERIFY(p->dialogs().shown.empty());
-        const QByteArray expected = Header(true)
-            + "[9999Tst]  \r\nDensity of Tb-Ta system\r\n\r\nReferences\r\n"
-              "[9999Tst]  Test authors, Test title, Test journal, Vol1, (1999) pp.1-2\r\n\r\n"
-              "X Ta \t\tA     \t\t B       \r\n\r\n"
-              "0\t\t10\t\t-0.001\r\n0.5\t\t9\t\t-0.001\r\n1\t\t8\t\t-0.001\r\n";
-        QCOMPARE(Read(SaveFile("[9999Tst]_Density.txt")), expected);
+        QCOMPARE(Read(SaveFile("[9999Tst]_Density.txt")),
+            expected("[9999Tst]", "Test authors, Test title, Test journal, Vol1, (1999) pp.1-2",
+                "0\t\t10\t\t-0.001\r\n0.5\t\t9\t\t-0.001\r\n1\t\t8\t\t-0.001\r\n"));
         QCOMPARE(w->dbgRownania->SelectedRowsCount(), 0);
+
+        ChooseText(w->dblAutor, "[9997Lin]");
+        w->sbShow->click();
+        QCOMPARE(dmDataModule->qrPublikacje->RecNo(), 0);
+        w->Equations1->trigger();
+        QCOMPARE(Read(SaveFile("[9997Lin]_Density.txt")),
+            expected("[9997Lin]", "Line authors, Lines, Test journal, Vol2, (1997) pp.3-4",
+                "0.2\t\t11\t\t-0.002\r\n"));
+        QCOMPARE(dmDataModule->qrPublikacje->RecNo(), 0);
     }
 
     void equationsNeedShowFirst()
@@ -68,30 +87,6 @@ private slots:
             QStringList({ "Click \"Show calculated value\" and \"Show\". Next click in menu "
                           "\"Save data Equations\"" }));
         QVERIFY(!QFile::exists(SaveFile("_Density.txt")));
-    }
-
-    // Tag and reference come from the publication shown, the second one listed, and the
-    // list's cursor stays on the first.
-    void equationsOfTheSecondPublicationShown()
-    {
-        ExecSql(p->folder.DatabasePath(),
-            { "INSERT INTO PUBLIKACJE VALUES (9903, '[9997Lin]', 'Line authors', 'Lines', '2', "
-              "'3-4', 1997, 'Test journal')",
-                "INSERT INTO WLA_TAB_PUB VALUES (1, 901, 9903)",
-                "INSERT INTO DANE_WLASNOSCI (ID_WLASCIWOSCI, ID_TAB_UKL, ID_PUBLIKACJI, X, A, B) "
-                "VALUES (1, 901, 9903, 0.2, 11, -0.002)" });
-        TfmWykres *w = ShowDensity({});
-        ChooseText(w->dblAutor, "[9997Lin]");
-        w->sbShow->click();
-        QCOMPARE(dmDataModule->qrPublikacje->RecNo(), 0);
-        w->Equations1->trigger();
-        const QByteArray expected = Header(true)
-            + "[9997Lin]  \r\nDensity of Tb-Ta system\r\n\r\nReferences\r\n"
-              "[9997Lin]  Line authors, Lines, Test journal, Vol2, (1997) pp.3-4\r\n\r\n"
-              "X Ta \t\tA     \t\t B       \r\n\r\n"
-              "0.2\t\t11\t\t-0.002\r\n";
-        QCOMPARE(Read(SaveFile("[9997Lin]_Density.txt")), expected);
-        QCOMPARE(dmDataModule->qrPublikacje->RecNo(), 0);
     }
 
     // Every temperature whose values the grids show is written, also after Approx drew it.
