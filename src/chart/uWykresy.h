@@ -265,7 +265,8 @@ public:
 
     // A number text as the saved files write it: trimmed, every "," turned into ".".
     static QString CommaToDot(const QString &text);
-    // The reference line of the publication shown in the reference list.
+    // The reference line of the publication shown in the picker, from its row of the reference
+    // list.
     QString ReferenceLine() const;
 
     // The colour and point style of a temperature slot's isotherm.
