@@ -2,7 +2,6 @@
 
 #include "chart/GridWalk.h"
 #include "chart/uWykresy.h"
-#include "data/ChartInputs.h"
 #include "platform/DBControls.h"
 #include "platform/Exceptions.h"
 #include "platform/Numbers.h"
@@ -39,7 +38,9 @@ const QString NotANumber = QStringLiteral("Can't convert dataSource data to a nu
 // Takes the colour of the window's builder counter and advances the counter.
 TColor NextLineColor()
 {
-    TfmWykres &window = ChartInputs::Window();
+    if (!fmWykres)
+        throw Exception(QStringLiteral("The chart window is not open."));
+    TfmWykres &window = *fmWykres;
     const int index = window.GetLineColorNo();
     window.SetLineColorNo(index + 1);
     return PaletteColor(BuilderPalette, index);

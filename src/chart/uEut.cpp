@@ -1,5 +1,6 @@
 #include "chart/uEut.h"
 
+#include "app/Messages.h"
 #include "app/uSelect.h"
 #include "chart/uWykresy.h"
 #include "data/Worker.h"
@@ -48,21 +49,27 @@ void TfmEut::FormShow()
 void TfmEut::sbOKClick()
 {
     // Without a choice the current row is the first section the opener found.
-    fmWykres->SetEutecticId(Worker::Key(dmDataModule->qrEut, "ID_EUTEKTYKI"));
     SetModalResult(mrOk);
 }
 
-void ChooseEutectic(QWidget *owner, void (*openSections)())
+bool ChooseEutectic(TfmWykres *window, int tab, void (*openSections)())
 {
-    RunTaskWindow(fmEut, owner, [openSections] {
-        dmDataModule->OpenEut();
-        // Closed without OK, the section stays what it was; the section rows then follow that
-        // section too, not the first one listed. Without an earlier section of this system the
-        // first one is taken.
-        if (fmEut->ShowModal() != mrOk
-            && !dmDataModule->qrEut->Locate(QStringLiteral("ID_EUTEKTYKI"),
-                                            fmWykres->GetEutecticId()))
-            fmWykres->SetEutecticId(Worker::Key(dmDataModule->qrEut, "ID_EUTEKTYKI"));
+    TdmDataModule *dm = dmDataModule;
+    bool chosen = false;
+    RunTaskWindow(fmEut, window, [&] {
+        dm->OpenEut();
+        if (dm->qrEut->IsEmpty()) {
+            ShowMessage(NotAvailable);
+            return;
+        }
+        // Closed without OK, the tab's section stays what it was; the section rows then follow
+        // that section too, not the first one listed. Without an earlier section of this system
+        // the first one is taken.
+        if (fmEut->ShowModal() == mrOk
+            || !dm->qrEut->Locate(QStringLiteral("ID_EUTEKTYKI"), window->GetEutecticId(tab)))
+            window->SetEutecticId(tab, Worker::Key(dm->qrEut, "ID_EUTEKTYKI"));
         openSections();
+        chosen = true;
     });
+    return chosen;
 }

@@ -2,6 +2,7 @@
 
 #include "app/MainMenu.h"
 #include "chart/TempLines.h"
+#include "data/ChartInputs.h"
 #include "data/uDataModule.h"
 #include "platform/Chart.h"
 #include "platform/Controls.h"
@@ -38,7 +39,7 @@ struct MeasuredPointsCall
     bool legendEntries;
 };
 
-class TfmWykres : public TForm
+class TfmWykres : public TForm, public ChartInputs
 {
     Q_OBJECT
 public:
@@ -164,7 +165,7 @@ public:
     void SetViscoColor(TColor c) { FViscoColor = c; }
     TChartSeries *GetCurrentSeries() const;
     void SetCurrentSeries(TChartSeries *series);
-    Fixed GetTempDepX() const { return FTempDepX; }
+    Fixed GetTempDepX() const override { return FTempDepX; }
     void SetTempDepX(Fixed x) { FTempDepX = x; }
     Fixed GetButlerX() const { return FButlerX; }
     void SetButlerX(Fixed x) { FButlerX = x; }
@@ -176,8 +177,10 @@ public:
     void SetButlerPending(int slot, bool pending) { FButlerPending.at(slot - 1) = pending; }
     bool GetViscoModelPending() const { return FViscoModelPending; }
     void SetViscoModelPending(bool pending) { FViscoModelPending = pending; }
-    int GetEutecticId() const { return FEutecticId; }
-    void SetEutecticId(int id) { FEutecticId = id; }
+    // The section chosen for a tab: 1 the isotherm tab or the first temperature tab, 2 the
+    // second temperature tab.
+    int GetEutecticId(int tab) const override { return FEutecticId.at(tab - 1); }
+    void SetEutecticId(int tab, int id) { FEutecticId.at(tab - 1) = id; }
     int GetPbSnDrawn() const { return FPbSnDrawn; }
     void SetPbSnDrawn(int drawn) { FPbSnDrawn = drawn; }
     TListaWybranychPunktTemp *PunktTemp(int tab) const
@@ -254,9 +257,16 @@ public:
     void FinishViscosityModelSeries();
     void PickModelSeriesColor();
 
+    // ---- what the data module's workers read
+    QString IsothermTag() const override;
+    QString TabTag(int tab) const override;
+    QString TemperatureText(int slot) const override;
+    QVariant TabComposition(int tab) const override;
+
     // A number text as the saved files write it: trimmed, every "," turned into ".".
     static QString CommaToDot(const QString &text);
-    // The reference line of the publication shown in the reference list.
+    // The reference line of the publication shown in the picker, from its row of the reference
+    // list.
     QString ReferenceLine() const;
 
     // The colour and point style of a temperature slot's isotherm.
@@ -286,7 +296,11 @@ private:
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
     QStringList HeaderBlock(bool endsWithOf) const;
+    int ShownPublicationRow() const;
+    QString ReferencePart(const char *field, const QString &before, const QString &after) const;
     QString ReferenceTag() const;
+    // A temperature's values are shown when its edit is filled and its result grid holds rows.
+    bool ValuesShown(int slot) const;
     QStringList IsothermBlock(int slot) const;
     QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);
@@ -321,7 +335,7 @@ private:
     std::array<bool, 4> FButlerPending {};
     bool FViscoModelPending = false;
     Fixed FCurrentT;
-    int FEutecticId = 0;
+    std::array<int, 2> FEutecticId {};
     int FPbSnDrawn = 0;
 };
 

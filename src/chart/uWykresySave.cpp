@@ -59,33 +59,47 @@ QStringList TfmWykres::HeaderBlock(bool endsWithOf) const
         fmStart->Label3->text(), Hyphens(), QString() };
 }
 
-// The reference line of the publication shown: every part from the same row (the current
-// row of the reference list), Null parts left out.
-QString TfmWykres::ReferenceTag() const
+// The row of the reference list that holds the publication shown in the picker; -1 when the
+// list does not hold it.
+int TfmWykres::ShownPublicationRow() const
 {
     TDataSet *rows = dbgPublikacje->DataSet();
-    const QVariant tag
-        = rows ? rows->FieldByName(QStringLiteral("OZNACZENIE")).Value() : QVariant();
-    return tag.isNull() ? QString() : tag.toString() + Blanks(2);
+    if (!rows)
+        return -1;
+    const TField &tag = rows->FieldByName(QStringLiteral("OZNACZENIE"));
+    for (int row = 0; row < rows->RecordCount(); ++row)
+        if (rows->RowValue(row, tag).toString() == dblAutor->Text())
+            return row;
+    return -1;
+}
+
+// Every part of the reference comes from the row of the publication shown, which the list's
+// cursor need not stand on; the cursor stays where it is. Null parts are left out.
+QString TfmWykres::ReferencePart(
+    const char *field, const QString &before, const QString &after) const
+{
+    const int row = ShownPublicationRow();
+    if (row < 0)
+        return {};
+    TDataSet *rows = dbgPublikacje->DataSet();
+    const QVariant v = rows->RowValue(row, rows->FieldByName(QLatin1String(field)));
+    return v.isNull() ? QString() : before + v.toString() + after;
+}
+
+QString TfmWykres::ReferenceTag() const
+{
+    return ReferencePart("OZNACZENIE", {}, Blanks(2));
 }
 
 QString TfmWykres::ReferenceLine() const
 {
-    TDataSet *rows = dbgPublikacje->DataSet();
-    if (!rows)
-        return {};
-    if (rows->RecNo() >= 0)
-        dbgPublikacje->SelectRow(rows->RecNo(), false);
-    auto part = [rows](const char *field, const QString &before, const QString &after) {
-        const QVariant v = rows->FieldByName(QLatin1String(field)).Value();
-        return v.isNull() ? QString() : before + v.toString() + after;
-    };
-    const QVariant year = rows->FieldByName(QStringLiteral("ROK")).Value();
-    return ReferenceTag() + part("NAZWISKA", {}, QStringLiteral(", "))
-        + part("TYTUL", {}, QStringLiteral(", ")) + part("CZASOPISMO", {}, QStringLiteral(", "))
-        + part("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
-        + (year.isNull() ? QString() : QStringLiteral("(%1)").arg(VarAsInteger(year)))
-        + part("STRONY", QStringLiteral(" pp."), {});
+    const QString year = ReferencePart("ROK", {}, {});
+    return ReferenceTag() + ReferencePart("NAZWISKA", {}, QStringLiteral(", "))
+        + ReferencePart("TYTUL", {}, QStringLiteral(", "))
+        + ReferencePart("CZASOPISMO", {}, QStringLiteral(", "))
+        + ReferencePart("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
+        + (year.isEmpty() ? QString() : QStringLiteral("(%1)").arg(VarAsInteger(year)))
+        + ReferencePart("STRONY", QStringLiteral(" pp."), {});
 }
 
 QString TfmWykres::SavePath(const QString &name) const
@@ -132,6 +146,12 @@ void TfmWykres::Equations1Click()
     TextFile::Write(SavePath(dblAutor->Text() + u'_' + P + QStringLiteral(".txt")), lines);
 }
 
+bool TfmWykres::ValuesShown(int slot) const
+{
+    const TDataSet *rows = (Category() < 3 ? dbgT(slot) : dbgWynikiT(slot))->DataSet();
+    return !edT(slot)->text().isEmpty() && rows && !rows->IsEmpty();
+}
+
 QStringList TfmWykres::IsothermBlock(int slot) const
 {
     const int K = Category();
@@ -167,9 +187,8 @@ void TfmWykres::Calculatedvalue1Click()
           << fmStart->GetSaveDir() + u'/' + P + QStringLiteral(" of ") + S
             + QStringLiteral(" system")
           << QString() << QStringLiteral("References") << ReferenceLine() << QString();
-    // Temperatures whose approximation is already drawn are left out.
     for (int slot = 1; slot <= 4; ++slot)
-        if (!edT(slot)->text().isEmpty() && GetApproxPending(slot))
+        if (ValuesShown(slot))
             lines << IsothermBlock(slot);
     MemoRownania->setPlainText(lines.join(u'\n'));
     TextFile::Write(

@@ -55,8 +55,8 @@ void TfmWykres::sbShowClick()
 {
     TdmDataModule *dm = dmDataModule;
     const int K = Category();
-    if (K >= 3)
-        ChooseEutectic(this, [] { dmDataModule->OpenDane45(); });
+    if (K >= 3 && !ChooseEutectic(this, 1, [] { dmDataModule->OpenDane45(); }))
+        return;
     dbgPublikacje->SetDataSource(dm->dsPublikacje);
     ListaWybranychPublikacji->Add(QString::number(Worker::Key(dm->qrAutor, "ID_PUBLIKACJI")));
     dm->OpenPublikacje();
@@ -97,7 +97,6 @@ bool TfmWykres::TemperaturesAccepted()
 
 void TfmWykres::ShowCalculatedValues(int K)
 {
-    TdmDataModule *dm = dmDataModule;
     const QString P = fmSelect->dblWlasnosci->Text();
     const QString category = fmStart->dblSelectSystem->Text();
     const bool viscosity = P == QLatin1String("Viscosity");
@@ -135,10 +134,8 @@ void TfmWykres::ShowCalculatedValues(int K)
             ShowValues(K, category, viscosity);
     }
 
-    TDataSet *first = viscosity ? static_cast<TDataSet *>(dm->qrExp)
-        : K >= 3                ? static_cast<TDataSet *>(dm->qrWyniki45)
-                                : static_cast<TDataSet *>(dm->qrPunkty1);
-    Calculatedvalue1->setEnabled(HasRows(first));
+    Calculatedvalue1->setEnabled(std::ranges::any_of(
+        std::views::iota(1, 5), [this](int slot) { return ValuesShown(slot); }));
 }
 
 Family TfmWykres::MolarVolumeFamily(const QString &category, int slot) const
@@ -165,11 +162,9 @@ void TfmWykres::ShowMolarVolume(const QString &category)
     TdmDataModule *dm = dmDataModule;
     const bool pure = category == QLatin1String("Pure metals");
     const bool binary = category == QLatin1String("Binary systems");
+    // A slot already drawn is passed over, so a second Show adds nothing.
     for (int slot = 1; slot <= 4; ++slot) {
-        const bool runs = slot == 1
-            ? !edT1->text().isEmpty() && (edT1->isEnabled() || edT2->text().isEmpty())
-            : SlotOpen(slot);
-        if (!runs)
+        if (!SlotOpen(slot))
             continue;
         const Family family = MolarVolumeFamily(category, slot);
         dm->OpenMolarVolume(family, slot);

@@ -108,11 +108,12 @@ void TfmWykres::ShowTemperatureTab(int tab)
     if (Category() < 3) {
         dbgTemp(tab)->SetDataSource(first ? dm->dsRownania : dm->dsRownania2);
     } else {
-        dbgTemp(tab)->SetDataSource(first ? dm->dsDane45 : dm->dsDane452);
         void (*openSections)() = [] { dmDataModule->OpenDane45(); };
         if (!first)
             openSections = [] { dmDataModule->OpenDane452(); };
-        ChooseEutectic(this, openSections);
+        if (!ChooseEutectic(this, tab, openSections))
+            return;
+        dbgTemp(tab)->SetDataSource(first ? dm->dsDane45 : dm->dsDane452);
     }
     sbGraphT(tab)->setEnabled(true);
     chbSelectT(tab)->setEnabled(true);
@@ -172,24 +173,25 @@ void TfmWykres::DrawMeasuredPoints(const MeasuredPointsCall &call)
             ShowMessage(call.noPoints);
         return;
     }
-    TQuery *query = section ? dm->qrPunkty45 : dm->qrPunktyD;
-    void (TdmDataModule::*open)()
-        = section ? &TdmDataModule::OpenPunkty45 : &TdmDataModule::OpenPunktyD;
-    (dm->*open)();
-    if (Value(query, section ? "Y" : "T").isNull()) {
-        ShowMessage(NotAvailable);
-        return;
-    }
     if (!section && Worker::Key(dm->qrAutor, "ID_PUBLIKACJI") != VarAsInteger(measured)) {
         MessageDlg(call.noPoints, mtInformation, mbOKOnly);
         return;
     }
 
+    TQuery *query = section ? dm->qrPunkty45 : dm->qrPunktyD;
+    void (TdmDataModule::*open)()
+        = section ? &TdmDataModule::OpenPunkty45 : &TdmDataModule::OpenPunktyD;
+    // Each composition is asked for its own points; those without any are told once.
+    bool missing = false;
     int drawn = 0;
     ForEachSelectedRow(dbgTemp1, [&](TDataSet *rows) {
-        TDBChartFromQuery builder(query, DBChart1);
         FTempDepX = rows->FieldByName(QStringLiteral("X")).AsFloat();
         (dm->*open)();
+        if (Value(query, section ? "Y" : "T").isNull()) {
+            missing = true;
+            return;
+        }
+        TDBChartFromQuery builder(query, DBChart1);
         const TPointSeries *points = builder.Draw();
         if (!call.legendEntries)
             return;
@@ -201,6 +203,8 @@ void TfmWykres::DrawMeasuredPoints(const MeasuredPointsCall &call)
         DBChart1->AddSeries(entry);
         FPointSeriesNo = ++drawn;
     });
+    if (missing)
+        ShowMessage(NotAvailable);
 }
 
 void TfmWykres::ClearTemperatureTab(int tab)

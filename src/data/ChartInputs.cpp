@@ -1,23 +1,37 @@
 #include "data/ChartInputs.h"
 
-#include "chart/uWykresy.h"
+#include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 
-namespace ChartInputs {
+namespace {
 
-TfmWykres &Window()
+// The one chart window that exists at a time.
+const ChartInputs *OpenInputs = nullptr;
+
+} // namespace
+
+ChartInputs::ChartInputs()
 {
-    if (!fmWykres)
-        throw Exception(QStringLiteral("The chart window is not open."));
-    return *fmWykres;
+    OpenInputs = this;
 }
 
-QVariant Temperature(int slot)
+ChartInputs::~ChartInputs()
 {
-    const QString text = Window().edT(slot)->text();
+    if (OpenInputs == this)
+        OpenInputs = nullptr;
+}
+
+const ChartInputs &ChartInputs::Open()
+{
+    if (!OpenInputs)
+        throw Exception(QStringLiteral("The chart window is not open."));
+    return *OpenInputs;
+}
+
+QVariant ChartInputs::Temperature(int slot) const
+{
+    const QString text = TemperatureText(slot);
     if (text.isEmpty())
         return {};
     return Numbers::StrToInt(text);
 }
-
-} // namespace ChartInputs

@@ -1,5 +1,4 @@
 // The openers of the lookup and selection queries.
-#include "chart/uWykresy.h"
 #include "data/ChartInputs.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
@@ -70,27 +69,27 @@ void TdmDataModule::OpenEut()
     Reopen(qrEut, { { "lUklad", system } });
 }
 
-// The section equations of the publication current in `publications`.
-static void OpenSection(TdmDataModule *dm, TQuery *equations, TQuery *publications)
+// The section equations of the publication current in `publications`, along the section chosen
+// for the tab.
+static void OpenSection(TdmDataModule *dm, TQuery *equations, TQuery *publications, int tab)
 {
     const int system = Key(dm->qrTabUkl, "ID_TAB_UKL");
     const int publication = Key(publications, "ID_PUBLIKACJI");
     const int property = Key(dm->qrWlasnosci, "ID_WLASCIWOSCI");
-    const int eutectic = Key(dm->qrEut, "ID_EUTEKTYKI");
-    Reopen(equations, { { "lUklad", system },
-                        { "lPublikacja", publication },
-                        { "lWlasciwosc", property },
-                        { "lEut", eutectic } });
+    const int eutectic = ChartInputs::Open().GetEutecticId(tab);
+    Reopen(equations,
+        { { "lUklad", system }, { "lPublikacja", publication }, { "lWlasciwosc", property },
+            { "lEut", eutectic } });
 }
 
 void TdmDataModule::OpenDane45()
 {
-    OpenSection(this, qrDane45, qrAutor);
+    OpenSection(this, qrDane45, qrAutor, 1);
 }
 
 void TdmDataModule::OpenDane452()
 {
-    OpenSection(this, qrDane452, qrAutor1);
+    OpenSection(this, qrDane452, qrAutor1, 2);
 }
 
 void TdmDataModule::OpenFig()
@@ -118,44 +117,40 @@ void TdmDataModule::OpenMeniskFig()
     const int system = Key(qrTabUkl, "ID_TAB_UKL");
     const int study = Key(qrAutorMenisk, "ID_AUTOR_MENISK");
     Reopen(qrMeniskFig, { { "lUklad", system }, { "lPublikacja", study } },
-           QStringLiteral("MeniskFig"));
+        QStringLiteral("MeniskFig"));
 }
 
 void TdmDataModule::OpenPunktyDos()
 {
-    const QString tag = ChartInputs::Window().dblAutor2->Text();
+    const QString tag = ChartInputs::Open().TabTag(1);
     Reopen(qrPunktyDos, { { "lPublikacja", tag } }, QStringLiteral("PunktyDos"));
 }
 
 void TdmDataModule::OpenPunktyD()
 {
-    TfmWykres &chart = ChartInputs::Window();
+    const ChartInputs &chart = ChartInputs::Open();
     const int system = Key(qrTabUkl, "ID_TAB_UKL");
     const QString publication = QString::number(Key(qrPunktyDos, "ID_PUBLIKACJI"));
     const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
     const double x = chart.GetTempDepX().ToDouble();
-    Reopen(qrPunktyD, { { "lUklad", system },
-                        { "lPublikacja", publication },
-                        { "lWlasciwosc", property },
-                        { "X", x } });
+    Reopen(qrPunktyD,
+        { { "lUklad", system }, { "lPublikacja", publication }, { "lWlasciwosc", property },
+            { "X", x } });
 }
 
 void TdmDataModule::OpenPunkty45()
 {
-    TfmWykres &chart = ChartInputs::Window();
+    const ChartInputs &chart = ChartInputs::Open();
     const int system = Key(qrTabUkl, "ID_TAB_UKL");
     TField *measured = qrPunktyDos->FindField(QStringLiteral("ID_PUBLIKACJI"));
     const QVariant measuredId = measured ? measured->Value() : QVariant();
-    const int publication =
-        measuredId.isNull() ? Key(qrAutor, "ID_PUBLIKACJI") : VarAsInteger(measuredId);
+    const int publication
+        = measuredId.isNull() ? Key(qrAutor, "ID_PUBLIKACJI") : VarAsInteger(measuredId);
     const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    const int eutectic = chart.GetEutecticId();
+    const int eutectic = chart.GetEutecticId(1);
     const double x = chart.GetTempDepX().ToDouble();
     const int lineNumber = Key(qrDane45, "Nr");
-    Reopen(qrPunkty45, { { "lUklad", system },
-                         { "lPublikacja", publication },
-                         { "lWlasciwosc", property },
-                         { "lEut", eutectic },
-                         { "X", x },
-                         { "Nr", lineNumber } });
+    Reopen(qrPunkty45,
+        { { "lUklad", system }, { "lPublikacja", publication }, { "lWlasciwosc", property },
+            { "lEut", eutectic }, { "X", x }, { "Nr", lineNumber } });
 }

@@ -2,7 +2,6 @@
 // lines, the equations of a publication and one temperature line.
 #include "chart/ListaWybranych.h"
 #include "chart/TempLines.h"
-#include "chart/uWykresy.h"
 #include "data/ChartInputs.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
@@ -13,11 +12,11 @@ namespace {
 
 // SQLite accepts "IN ()" and returns nothing, where an empty list is an error: an empty list
 // leaves the query closed.
-void OpenIdList(TQuery *query, const QStringList &head, const QString &column,
-                const QString &commaText)
+void OpenIdList(
+    TQuery *query, const QStringList &head, const QString &column, const QString &commaText)
 {
     query->Close();
-    query->SetSQL(head + QStringList{ column + QStringLiteral(" IN (") + commaText + u')' });
+    query->SetSQL(head + QStringList { column + QStringLiteral(" IN (") + commaText + u')' });
     if (!commaText.isEmpty())
         Worker::OpenQuietly(query);
 }
@@ -27,11 +26,12 @@ QString CommaText(const TListaWybranych *list)
     return list ? list->GetCommaText() : QString();
 }
 
-// The publication tag of a tab's picker, or of the first picker when the tab's is empty.
-QString TagOrFallback(const TDBLookupComboBox *picker)
+// The publication tag of a tab's picker, or of the isotherm picker when the tab's is empty.
+QString TagOrFallback(int tab)
 {
-    const QString tag = picker->Text();
-    return tag.isEmpty() ? ChartInputs::Window().dblAutor->Text() : tag;
+    const ChartInputs &chart = ChartInputs::Open();
+    const QString tag = chart.TabTag(tab);
+    return tag.isEmpty() ? chart.IsothermTag() : tag;
 }
 
 } // namespace
@@ -39,47 +39,43 @@ QString TagOrFallback(const TDBLookupComboBox *picker)
 void TdmDataModule::OpenPublikacje()
 {
     OpenIdList(qrPublikacje,
-               { QStringLiteral("SELECT OZNACZENIE, NAZWISKA,  TYTUL,  WOLUMIN,  STRONY,  ROK, "
-                                "CZASOPISMO"),
-                 QStringLiteral("FROM  PUBLIKACJE"), QStringLiteral("WHERE") },
-               QStringLiteral("ID_PUBLIKACJI"), CommaText(ListaWybranychPublikacji));
+        { QStringLiteral("SELECT OZNACZENIE, NAZWISKA,  TYTUL,  WOLUMIN,  STRONY,  ROK, "
+                         "CZASOPISMO"),
+            QStringLiteral("FROM  PUBLIKACJE"), QStringLiteral("WHERE") },
+        QStringLiteral("ID_PUBLIKACJI"), CommaText(ListaWybranychPublikacji));
 }
 
 void TdmDataModule::OpenLinie(int tab)
 {
     OpenIdList(qrLinie,
-               { QStringLiteral("SELECT ID_DANE_WLA_T"), QStringLiteral("FROM DANE_WLASNOSCI_T"),
-                 QStringLiteral("WHERE") },
-               QStringLiteral("ID_DANE_WLA_T"),
-               CommaText(tab == 1 ? ListaWybranychLini : ListaWybranychLini2));
+        { QStringLiteral("SELECT ID_DANE_WLA_T"), QStringLiteral("FROM DANE_WLASNOSCI_T"),
+            QStringLiteral("WHERE") },
+        QStringLiteral("ID_DANE_WLA_T"),
+        CommaText(tab == 1 ? ListaWybranychLini : ListaWybranychLini2));
 }
 
 void TdmDataModule::OpenRownania(int tab)
 {
-    TfmWykres &chart = ChartInputs::Window();
     const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const QString tag = TagOrFallback(tab == 1 ? chart.dblAutor2 : chart.dblAutor3);
+    const QString tag = TagOrFallback(tab);
     const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
     Worker::Reopen(tab == 1 ? qrRownania : qrRownania2,
-                   { { "lUklad", system }, { "lPublikacja", tag }, { "lWlasciwosc", property } });
+        { { "lUklad", system }, { "lPublikacja", tag }, { "lWlasciwosc", property } });
 }
 
 bool TdmDataModule::GetTempLine(int tab, bool section, TTempLineRec &rec)
 {
-    TfmWykres &chart = ChartInputs::Window();
+    const ChartInputs &chart = ChartInputs::Open();
     const int system = Key(qrTabUkl, "ID_TAB_UKL");
-    const QString tag = (tab == 1 ? chart.dblAutor2 : chart.dblAutor3)->Text();
+    const QString tag = chart.TabTag(tab);
     const int property = Key(qrWlasnosci, "ID_WLASCIWOSCI");
-    TDBGrid *grid = tab == 1 ? chart.dbgTemp1 : chart.dbgTemp2;
-    TDataSet *rows = grid->DataSet();
-    TField *xField = rows ? rows->FindField(QStringLiteral("X")) : nullptr;
-    const QVariant x = xField ? xField->Value() : QVariant();
+    const QVariant x = chart.TabComposition(tab);
     if (x.isNull())
         return false;
     const QString composition = tab == 1 ? QStringLiteral("lx1") : QStringLiteral("lx2");
     QVariant eutectic, lineNumber;
     if (section) {
-        eutectic = chart.GetEutecticId();
+        eutectic = chart.GetEutecticId(tab);
         lineNumber = Key(tab == 1 ? qrDane45 : qrDane452, "Nr");
     }
 
@@ -88,9 +84,10 @@ bool TdmDataModule::GetTempLine(int tab, bool section, TTempLineRec &rec)
     query->Close();
     // Property 4 on the first tab of a binary system is A + B*Log(T).
     const bool logarithmic = property == 4 && tab == 1 && !section;
-    QStringList sql{
+    QStringList sql {
         logarithmic
-            ? QStringLiteral("SELECT DANE_WLASNOSCI_T.ID_DANE_WLA_T, X  X, T,  A+ B *Log(T) DensityT1")
+            ? QStringLiteral(
+                "SELECT DANE_WLASNOSCI_T.ID_DANE_WLA_T, X  X, T,  A+ B *Log(T) DensityT1")
             : QStringLiteral("SELECT DANE_WLASNOSCI_T.ID_DANE_WLA_T, X  X, T,  A+ B *T DensityT1"),
         QStringLiteral("FROM DANE_WLASNOSCI_T, PUBLIKACJE"),
         QStringLiteral("WHERE"),

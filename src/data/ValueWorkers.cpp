@@ -21,7 +21,8 @@ QString MemberName(const char *first, const char *pattern, int slot)
 
 void SetSlotTemperature(TQuery *query, int slot)
 {
-    query->ParamByName(QStringLiteral("t%1").arg(slot)).SetValue(ChartInputs::Temperature(slot));
+    query->ParamByName(QStringLiteral("t%1").arg(slot))
+        .SetValue(ChartInputs::Open().Temperature(slot));
 }
 
 void SetDisplayFormat(TQuery *query, const QString &field)
@@ -96,7 +97,8 @@ TQuery *TdmDataModule::PrepareSlot(
     const int publication = Key(qrAutor, "ID_PUBLIKACJI");
     const int id = Key(qrWlasnosci, "ID_WLASCIWOSCI");
     const int property = keys.densityRows ? DensityForMolarVolume(id) : id;
-    const QVariant eutectic = keys.section ? QVariant(Key(qrEut, "ID_EUTEKTYKI")) : QVariant();
+    const QVariant eutectic
+        = keys.section ? QVariant(ChartInputs::Open().GetEutecticId(1)) : QVariant();
     TQuery *query = SlotQuery(family, slot);
     query->Close();
     if (!newText.isEmpty())

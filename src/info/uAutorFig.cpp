@@ -30,6 +30,33 @@ bool HasSubProperties()
     return !FigureNames::SubProperties(Property()).isEmpty();
 }
 
+// The viewer's References reopen the publication list, whose current row then is the first
+// one. The chart window's workers read that row as the publication its picker shows, so the
+// row is put back once the figure windows are closed.
+class KeepShownPublication
+{
+public:
+    KeepShownPublication()
+    {
+        if (const TField *id = Field())
+            m_id = id->Value();
+    }
+    ~KeepShownPublication()
+    {
+        if (!m_id.isNull() && Field())
+            dmDataModule->qrAutor->Locate(QStringLiteral("ID_PUBLIKACJI"), m_id);
+    }
+    KeepShownPublication(const KeepShownPublication &) = delete;
+    KeepShownPublication &operator=(const KeepShownPublication &) = delete;
+
+private:
+    static TField *Field()
+    {
+        return dmDataModule->qrAutor->FindField(QStringLiteral("ID_PUBLIKACJI"));
+    }
+    QVariant m_id;
+};
+
 } // namespace
 
 TfmAutorFig::TfmAutorFig(QWidget *owner)
@@ -152,6 +179,7 @@ void TfmAutorFig::FindFigure()
         fmFig->ShowModal();
         section = fmFig->GetFigName();
     }
+    const KeepShownPublication keep;
     const Candidates names = CandidateNames(s, section);
     const QString folder = FigureFolder(Paths::DatabaseFolder(), s.category, s.system);
     for (const QString &name : { names.first, names.second }) {

@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
 #include "support/ChartSession.h"
@@ -45,18 +46,37 @@ private:
     }
 
 private slots:
+    // The file of the publication shown; the second one shown takes its tag and reference from
+    // its own row, not from the list's first, and the list's cursor stays where it was.
     void equationsFile()
     {
+        ExecSql(p->folder.DatabasePath(),
+            { "INSERT INTO PUBLIKACJE VALUES (9903, '[9997Lin]', 'Line authors', 'Lines', '2', "
+              "'3-4', 1997, 'Test journal')",
+                "INSERT INTO WLA_TAB_PUB VALUES (1, 901, 9903)",
+                "INSERT INTO DANE_WLASNOSCI (ID_WLASCIWOSCI, ID_TAB_UKL, ID_PUBLIKACJI, X, A, B) "
+                "VALUES (1, 901, 9903, 0.2, 11, -0.002)" });
+        const auto expected = [this](const QByteArray &tag, const QByteArray &reference,
+                                  const QByteArray &rows) {
+            return Header(true) + tag + "  \r\nDensity of Tb-Ta system\r\n\r\nReferences\r\n" + tag
+                + "  " + reference + "\r\n\r\nX Ta \t\tA     \t\t B       \r\n\r\n" + rows;
+        };
         TfmWykres *w = ShowDensity({});
         w->Equations1->trigger();
         QVERIFY(p->dialogs().shown.empty());
-        const QByteArray expected = Header(true)
-            + "[9999Tst]  \r\nDensity of Tb-Ta system\r\n\r\nReferences\r\n"
-              "[9999Tst]  Test authors, Test title, Test journal, Vol1, (1999) pp.1-2\r\n\r\n"
-              "X Ta \t\tA     \t\t B       \r\n\r\n"
-              "0\t\t10\t\t-0.001\r\n0.5\t\t9\t\t-0.001\r\n1\t\t8\t\t-0.001\r\n";
-        QCOMPARE(Read(SaveFile("[9999Tst]_Density.txt")), expected);
+        QCOMPARE(Read(SaveFile("[9999Tst]_Density.txt")),
+            expected("[9999Tst]", "Test authors, Test title, Test journal, Vol1, (1999) pp.1-2",
+                "0\t\t10\t\t-0.001\r\n0.5\t\t9\t\t-0.001\r\n1\t\t8\t\t-0.001\r\n"));
         QCOMPARE(w->dbgRownania->SelectedRowsCount(), 0);
+
+        ChooseText(w->dblAutor, "[9997Lin]");
+        w->sbShow->click();
+        QCOMPARE(dmDataModule->qrPublikacje->RecNo(), 0);
+        w->Equations1->trigger();
+        QCOMPARE(Read(SaveFile("[9997Lin]_Density.txt")),
+            expected("[9997Lin]", "Line authors, Lines, Test journal, Vol2, (1997) pp.3-4",
+                "0.2\t\t11\t\t-0.002\r\n"));
+        QCOMPARE(dmDataModule->qrPublikacje->RecNo(), 0);
     }
 
     void equationsNeedShowFirst()
@@ -69,18 +89,63 @@ private slots:
         QVERIFY(!QFile::exists(SaveFile("_Density.txt")));
     }
 
-    void calculatedValuesOfThePendingTemperaturesOnly()
+    // Every temperature whose values the grids show is written, also after Approx drew it.
+    void calculatedValuesOfEveryShownTemperature()
     {
         TfmWykres *w = ShowDensity({ "600", "700" });
-        w->SetApproxPending(1, false); // as if Approx had drawn T1 already
+        w->sbGraph->click();
+        QVERIFY(!w->GetApproxPending(1) && !w->GetApproxPending(2));
         w->Calculatedvalue1->trigger();
         const QByteArray expected = Header(false) + "[9999Tst]  \r\n"
             + (fmStart->GetSaveDir() + "/Density of Tb-Ta system").toLatin1()
             + "\r\n\r\nReferences\r\n"
               "[9999Tst]  Test authors, Test title, Test journal, Vol1, (1999) pp.1-2\r\n\r\n"
+              "T=600K\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
+              "0\t\t9.4\t\t\r\n0.5\t\t8.4\t\t\r\n1\t\t7.4\t\t\r\n\r\n"
               "T=700K\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
               "0\t\t9.3\t\t\r\n0.5\t\t8.3\t\t\r\n1\t\t7.3\t\t\r\n\r\n";
         QCOMPARE(Read(SaveFile("[9999Tst]_Isotherms of Density.txt")), expected);
+    }
+
+    void calculatedValuesOfMolarVolume()
+    {
+        s = std::make_unique<ChartSession>("Binary systems", "Tb-Ta", "Molar volume");
+        TfmWykres *w = s->window;
+        ChooseText(w->dblAutor, "[9999Tst]");
+        w->edT1->setText("600");
+        w->sbShow->click();
+        QVERIFY(w->Calculatedvalue1->isEnabled());
+        w->Calculatedvalue1->trigger();
+        const QByteArray references = "\r\n\r\nReferences\r\n"
+                                      "[9999Tst]  Test authors, Test title, Test journal, Vol1, "
+                                      "(1999) pp.1-2\r\n\r\n";
+        // (100*(1-X) + 200*X) / (10 - X - 0.6)
+        QCOMPARE(Read(SaveFile("[9999Tst]_Isotherms of Molar volume.txt")),
+            Header(false) + "[9999Tst]  \r\n"
+                + (fmStart->GetSaveDir() + "/Molar volume of Tb-Ta system").toLatin1() + references
+                + "T=600K\r\n\r\nX Ta\t\tMolar volume[cm^3/mole]     \r\n\r\n"
+                  "0\t\t10.6382978723404\t\t\r\n0.5\t\t17.8571428571429\t\t\r\n"
+                  "1\t\t27.027027027027\t\t\r\n\r\n");
+
+        s.reset();
+        s = std::make_unique<ChartSession>("Ternary systems", "Ta-Tb-Tc", "Molar volume");
+        w = s->window;
+        ChooseText(w->dblAutor, "[9999Tst]");
+        w->edT1->setText("1000");
+        p->modal().Script("fmEut", [](TForm &) { fmEut->sbOK->click(); });
+        w->sbShow->click();
+        QVERIFY(w->Calculatedvalue1->isEnabled());
+        // 100*0.1 + 200*(0.9 - X) + 300*X over the density of section 1, 7 + 10*X - 1
+        w->Calculatedvalue1->trigger();
+        QCOMPARE(Read(SaveFile("[9999Tst]_Isotherms of Molar volume.txt")),
+            Header(false) + "[9999Tst]  \r\n"
+                + (fmStart->GetSaveDir() + "/Molar volume of Ta-Tb-Tc system").toLatin1()
+                + references
+                + "T=1000K\r\n\r\nX Tc\t\tMolar volume[cm^3/mole]     \t\tSYSTEM       "
+                  "\r\n\r\n"
+                  "0\t\t31.6666666666667\t\t\t|Ta-Tb-Tc 1 + X Tc\r\n"
+                  "0.05\t\t30\t\t\t|Ta-Tb-Tc 1 + X Tc\r\n"
+                  "0.1\t\t28.5714285714286\t\t\t|Ta-Tb-Tc all + X Tc\r\n\r\n");
     }
 
     void aPublicationWithNullPartsLeavesThemOut()

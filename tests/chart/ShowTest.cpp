@@ -1,12 +1,16 @@
+#include "app/Messages.h"
 #include "chart/ListaWybranych.h"
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
+#include "info/uSkany.h"
 #include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
+#include <QDir>
+#include <QImage>
 #include <QTest>
 
 #include <cmath>
@@ -164,7 +168,7 @@ private slots:
         w->sbShow->click();
         QCOMPARE(p->modal().shownForms, QStringList({ "fmEut" }));
         QVERIFY(!fmEut);
-        QCOMPARE(w->GetEutecticId(), 2);
+        QCOMPARE(w->GetEutecticId(1), 2);
         QCOMPARE(w->dbgWynikiT1->model()->rowCount(), 2); // section 2 and the row of every section
         QVERIFY(w->PageControl2->PageVisible(w->tsWynikiT1));
         QCOMPARE(w->PageControl2->PageCaption(w->tsWynikiT1), QStringLiteral("T1 = 700 [K]"));
@@ -176,9 +180,59 @@ private slots:
         w->sbClear->click();
         w->edT1->setText("800");
         w->sbShow->click();
-        QCOMPARE(w->GetEutecticId(), 2);
+        QCOMPARE(w->GetEutecticId(1), 2);
         QCOMPARE(dmDataModule->qrDane45->ParamByName("lEut").Value().toInt(), 2);
         QCOMPARE(w->dbgWynikiT1->model()->rowCount(), 2);
+    }
+
+    // The figure viewer's References reopen the publication list; what Show computes next is
+    // still the publication the picker shows.
+    void theFigureViewersReferencesKeepThePublication()
+    {
+        ExecSql(p->folder.DatabasePath(),
+            { "INSERT INTO PUBLIKACJE VALUES (9904, '[1990Old]', NULL, NULL, NULL, NULL, 1990, "
+              "NULL)",
+                "INSERT INTO WLA_TAB_PUB VALUES (1, 901, 9904)",
+                "INSERT INTO DANE_WLASNOSCI (ID_WLASCIWOSCI, ID_TAB_UKL, ID_PUBLIKACJI, X, A, B) "
+                "VALUES (1, 901, 9904, 0.5, 5, 0)" });
+        const QString folder = p->folder.DatabasePath() + "/Fig/Binary systems/Tb-Ta";
+        QVERIFY(QDir().mkpath(folder));
+        QImage picture(QSize(8, 8), QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(picture.save(folder + "/[9998Emp]_Tb-Ta_DX.jpg", "JPG"));
+
+        TfmWykres *w = Open("Binary systems", "Tb-Ta", "Density");
+        w->chbShow->setChecked(true);
+        Pick(w, "[9998Emp]"); // no equations: Show shows its figure
+        w->edT1->setText("600");
+        p->modal().Script("fmSkany", [](TForm &) { fmSkany->sbReferences->click(); });
+        w->sbShow->click();
+        QCOMPARE(p->modal().shownForms, QStringList({ "fmSkany", "fmReferences" }));
+        QCOMPARE(w->dblAutor->Text(), QStringLiteral("[9998Emp]"));
+
+        // Both slots are still without values: the figure for each.
+        w->edT2->setText("700");
+        w->sbShow->click();
+        QCOMPARE(p->modal().shownForms,
+            QStringList({ "fmSkany", "fmReferences", "fmSkany", "fmSkany" }));
+        QCOMPARE(dmDataModule->qrPunkty2->ParamByName("lPublikacja").Value().toInt(), 9902);
+        QVERIFY(dmDataModule->qrPunkty2->IsEmpty());
+        QCOMPARE(ListaWybranychPublikacji->GetCommaText(), QStringLiteral("9902"));
+    }
+
+    void aTernarySystemWithoutSections()
+    {
+        ExecSql(p->folder.DatabasePath(), { "DELETE FROM EUT WHERE ID_TAB_UKL = 902" });
+        TfmWykres *w = Open("Ternary systems", "Ta-Tb-Tc", "Density");
+        w->chbShow->setChecked(true);
+        Pick(w, "[9999Tst]");
+        w->edT1->setText("700");
+        w->sbShow->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QVERIFY(p->modal().shownForms.isEmpty());
+        QVERIFY(!fmEut);
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QVERIFY(!w->Calculatedvalue1->isEnabled());
     }
 
     void molarVolumeOfABinaryAndOfATernarySection()
@@ -196,6 +250,13 @@ private slots:
         QCOMPARE(w->dbgT2->CellText(2, 1), QStringLiteral("28,57")); // 200 / (8 - 1)
         QCOMPARE(w->DBChart1->SeriesCount(), 4);
         QCOMPARE(w->DBChart1->Series(0)->YValue(1), 200 / 7.4);
+        // With T1 alone a second Show adds nothing, no hidden end-point line either.
+        w->sbClear->click();
+        w->edT1->setText("600");
+        w->sbShow->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 2);
+        w->sbShow->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 2);
         s.reset();
 
         w = Open("Ternary systems", "Ta-Tb-Tc", "Molar volume");
@@ -203,7 +264,7 @@ private slots:
         w->edT1->setText("1000");
         p->modal().Script("fmEut", [](TForm &) { fmEut->sbOK->click(); });
         w->sbShow->click(); // OK without a choice takes the first section
-        QCOMPARE(w->GetEutecticId(), 1);
+        QCOMPARE(w->GetEutecticId(1), 1);
         QCOMPARE(w->dbgWynikiT1->model()->rowCount(), 3); // section 1 and the shared row
         // X = 0.05: 100*0.1 + 200*(1 - 0.15) + 300*0.05 = 195, over 7.5 - 1
         QCOMPARE(w->dbgWynikiT1->CellText(1, 1), QStringLiteral("30"));

@@ -158,14 +158,22 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 3);
     }
 
+    // Each tab keeps the section chosen for it: the second tab's choice leaves the first's lines
+    // as they were.
     void sectionsOfATernarySystemOnBothTabs()
     {
         TfmWykres *w = Show("Ternary systems", "Ta-Tb-Tc", "Density", "[9999Tst]", 0);
         QCOMPARE(p->modal().shownForms, QStringList({ "fmEut" }));
         QVERIFY(!fmEut);
-        QCOMPARE(w->GetEutecticId(), 1);
+        QCOMPARE(w->GetEutecticId(1), 1);
         QCOMPARE(w->dbgTemp1->DataSource(), dmDataModule->dsDane45);
         QCOMPARE(w->dbgTemp1->model()->rowCount(), 3);
+        ShowTab(w, 2, "[9999Tst]", 1);
+        QCOMPARE(w->GetEutecticId(1), 1);
+        QCOMPARE(w->GetEutecticId(2), 2);
+        QCOMPARE(w->dbgTemp1->model()->rowCount(), 3);
+        QCOMPARE(w->dbgTemp2->model()->rowCount(), 2);
+
         w->chbSelectT1->setChecked(true);
         QCOMPARE(w->dbgTemp1->SelectedRowsCount(), 3);
         w->sbGraphT1->click();
@@ -175,18 +183,31 @@ private slots:
                 { "[9999Tst]   X=0,05", clGreen, { { 500, 7 }, { 900, 6.6 } } },
                 { "[9999Tst]   X=0,1", clPurple, { { 500, 7.5 }, { 900, 7.1 } } } });
 
-        ShowTab(w, 2, "[9999Tst]", 1);
-        QCOMPARE(w->GetEutecticId(), 2);
-        QCOMPARE(w->dbgTemp2->model()->rowCount(), 2);
         w->chbSelectT2->setChecked(true);
         w->sbGraphT2->click();
+        QVERIFY(p->dialogs().shown.empty());
         // The row of every section comes first here.
         CheckLines(w->DBChart1, 3,
             { { "[9999Tst]   X=0,1", clRed, { { 500, 7.5 }, { 900, 7.1 } } },
                 { "[9999Tst]   X=0,05", clGreen, { { 500, 5.5 }, { 900, 5.1 } } } });
         QCOMPARE(dynamic_cast<TLineSeries *>(w->DBChart1->Series(4))->LinePenStyle(),
             Qt::DashDotDotLine);
+        QCOMPARE(ListaWybranychLini->GetCommaText(), QStringLiteral("9122,9124,9126"));
         QCOMPARE(ListaWybranychLini2->GetCommaText(), QStringLiteral("9126,9128"));
+    }
+
+    // A system of three or more elements without sections has nothing to show on a tab.
+    void aSystemWithoutSections()
+    {
+        ExecSql(p->folder.DatabasePath(), { "DELETE FROM EUT WHERE ID_TAB_UKL = 902" });
+        TfmWykres *w = Open("Ternary systems", "Ta-Tb-Tc", "Density", true);
+        QVERIFY(ChooseText(w->dblAutor2, "[9999Tst]"));
+        w->sbShowT1->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QVERIFY(p->modal().shownForms.isEmpty());
+        QVERIFY(!fmEut);
+        QVERIFY(!w->dbgTemp1->DataSource());
+        QVERIFY(!w->sbGraphT1->isEnabled());
     }
 
     void viscosityWithoutLinesDrawsTheMeasuredPoints()
@@ -199,7 +220,7 @@ private slots:
         // Per composition: the points, out of the legend, then their legend entry.
         QCOMPARE(w->DBChart1->SeriesCount(), 4);
         const TColor colours[] = { clRed, clGreen, clPurple, clBlue };
-        const QStringList xs = { "0", "0,5", "0,5", "1" };
+        const QStringList xs = { "0", "0,5", "0,5", "0" };
         auto checkPair = [&](int i) {
             const TChartSeries *points = w->DBChart1->Series(2 * i);
             const TChartSeries *entry = w->DBChart1->Series(2 * i + 1);
@@ -218,22 +239,25 @@ private slots:
         QCOMPARE(w->GetPointSeriesNo(), 2);
         QCOMPARE(w->GetLineColorNo(), 2);
 
-        // A second click: each legend entry names the colour its points were drawn in. X = 1
-        // has no measured point: its series stays empty.
+        // Each selected composition is asked for its own points. X = 1 has none: the message,
+        // once, and nothing drawn for it; X = 0.5 is drawn, its legend entry in its points'
+        // colour.
         Select(w->dbgTemp1, { 1, 2 });
         w->sbGraphT1->click();
-        QCOMPARE(w->DBChart1->SeriesCount(), 8);
+        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 6);
         checkPair(2);
-        checkPair(3);
-        QCOMPARE(w->DBChart1->Series(6)->Count(), 0);
-        QCOMPARE(w->GetPointSeriesNo(), 2);
-        QCOMPARE(w->GetLineColorNo(), 4);
+        QCOMPARE(w->GetPointSeriesNo(), 1);
+        QCOMPARE(w->GetLineColorNo(), 3);
 
-        // The check asks for points at the last composition drawn, X = 1: there are none.
+        // The composition the last click ended on has no points; the one selected has.
+        p->dialogs().Clear();
         Select(w->dbgTemp1, { 0 });
         w->sbGraphT1->click();
-        QCOMPARE(p->dialogs().Texts(), QStringList({ NotAvailable }));
+        QVERIFY(p->dialogs().shown.empty());
         QCOMPARE(w->DBChart1->SeriesCount(), 8);
+        checkPair(3);
+        QCOMPARE(PointsOf(w->DBChart1->Series(6)), QList<QPointF>({ { 600, 2 }, { 700, 1.8 } }));
 
         w->sbClearT1->click();
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
@@ -265,6 +289,9 @@ private slots:
     {
         TfmWykres *w = Show("Ternary systems", "Ta-Tb-Tc", "Viscosity", "[9999Tst]");
         QCOMPARE(w->GetTempDepX(), Fixed(0.05));
+        // Another section on the second tab: the first tab's points stay those of its own.
+        ShowTab(w, 2, "[9999Tst]", 1);
+        p->dialogs().Clear();
         w->chbSelectT1->setChecked(true);
         w->sbGraphT1->click();
         QVERIFY(p->dialogs().shown.empty());
