@@ -297,6 +297,7 @@ private:
     bool TemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);
+    void FillModelPicker();
     // The temperature tabs share their routines; `tab` is 1 or 2.
     void ShowTemperatureTab(int tab);
     void GraphTemperatureTab(int tab);

@@ -10,6 +10,15 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 
+// The picker starts empty, as after Clear. A typed name picks a model but never joins the list.
+void TfmWykres::FillModelPicker()
+{
+    cbModel1->setInsertPolicy(QComboBox::NoInsert);
+    cbModel1->clear();
+    cbModel1->addItems(ViscosityModelChoices());
+    cbModel1->setCurrentIndex(-1);
+}
+
 void TfmWykres::edModelChange()
 {
     // Blanks count as input: the conversion in the dispatcher reports them.

@@ -47,6 +47,13 @@ private slots:
         QVERIFY(w->edModel->isVisibleTo(w) && w->cbModel1->isVisibleTo(w));
         QVERIFY(!w->sbModelOK->isEnabled());
         QVERIFY(!w->GetViscoModelPending());
+        // The picker starts empty, as after Clear, and typed text never joins the list.
+        QVERIFY(w->cbModel1->currentText().isEmpty());
+        QCOMPARE(w->cbModel1->count(), 5);
+        w->cbModel1->setEditText("Kaptai");
+        QTest::keyClick(w->cbModel1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->cbModel1->count(), 5);
+        QCOMPARE(w->cbModel1->findText("Kaptai"), -1);
         Input(w, "1000", "Kaptay");
         QVERIFY(w->sbModelOK->isEnabled());
         QVERIFY(w->GetViscoModelPending());
