@@ -44,8 +44,8 @@ struct ViscosityExcess
     std::array<double, 10> deltaE;
 };
 
-// Which curves are also written out as text for saving.
-enum class ViscosityMemo { None, Points, HeaderAndPoints };
+// Every curve's points are also written out as text for saving; some after a header.
+enum class ViscosityMemo { Points, HeaderAndPoints };
 
 struct ViscositySystem
 {
