@@ -76,6 +76,13 @@ void TfmWykres::ViscosityModelCurve(const ViscositySystem &system)
         return;
     }
     const std::vector<ViscosityPoint> points = ViscosityCurve(system, *model, GetCurrentT());
+    if (!Physical(points)) {
+        MessageDlg(QStringLiteral("Error! The %1 model gives no valid viscosity for %2 at %3 [K].")
+                       .arg(cbModel1->currentText(), QLatin1String(system.system),
+                           Numbers::FloatToStr(GetCurrentT())),
+            mtError, mbOKOnly);
+        return;
+    }
     auto *series = new TLineSeries(this);
     for (const ViscosityPoint &point : points)
         series->AddXY(point.x, point.eta);

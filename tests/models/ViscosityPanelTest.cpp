@@ -134,6 +134,42 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
     }
 
+    // A model that gives a viscosity at or below zero is used past where it holds: no curve and
+    // no points for the save, while the input and the colour are used up as for the range.
+    void curvesBelowZeroAreNotDrawn_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("t");
+        QTest::newRow("Bi-Cu") << "Bi-Cu"
+                               << "873";
+        QTest::newRow("In-Zn") << "In-Zn"
+                               << "623";
+    }
+
+    void curvesBelowZeroAreNotDrawn()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, t);
+        TfmWykres *w = OpenPanel(system.toLatin1().constData());
+        Input(w, t, "Moelwyn-Hughes");
+        w->sbModelOK->click();
+        QCOMPARE(p->dialogs().Texts(),
+            QStringList({ "Error! The Moelwyn-Hughes model gives no valid viscosity for " + system
+                + " at " + t + " [K]." }));
+        QCOMPARE(p->dialogs().shown[0].type, int(mtError));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(HiddenLines(w, w->DBChart1), 0);
+        QVERIFY(w->MemoViscoModel->toPlainText().isEmpty());
+        QVERIFY(!w->GetViscoModelPending());
+        QCOMPARE(w->GetViscoColorNo(), 1);
+        QVERIFY(w->Modelofviscosity1->isEnabled());
+
+        w->cbModel1->setCurrentText("Kaptay");
+        w->sbModelOK->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        QCOMPARE(w->DBChart1->Series(0)->SeriesColor(), clGreen);
+    }
+
     void systemsWithoutModels()
     {
         TfmWykres *w = OpenPanel("Bi-Sn");
