@@ -96,7 +96,15 @@ void TfmWykres::ButlerIsothermCurve(const ButlerIsotherm &isotherm)
     QList<QPointF> points;
     for (int i = 0; i < isotherm.points; ++i) {
         const Fixed x = isotherm.X(i);
-        points << QPointF(x.ToDouble(), ButlerSurfaceTension(isotherm.fit, x, t).ToDouble());
+        const std::optional<Fixed> sigma = ButlerSurfaceTensionInDomain(isotherm.fit, x, t);
+        if (!sigma) {
+            MessageDlg(
+                QStringLiteral("Error! The Butler model gives no valid value for %1 at %2 [K].")
+                    .arg(QLatin1String(isotherm.system), Numbers::FloatToStr(t)),
+                mtError, mbOKOnly);
+            return;
+        }
+        points << QPointF(x.ToDouble(), sigma->ToDouble());
     }
     SetCurrentSeries(NewCurve(this, points));
     FinishButlerIsothermSeries();

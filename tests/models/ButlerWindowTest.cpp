@@ -172,19 +172,44 @@ private slots:
         QCOMPARE(w->DBChart1->Series(0)->Title(), QStringLiteral("Butler 2000[K]"));
     }
 
-    // 0 K passes the launch check; a fit with a T·ln T term then reports the math error.
-    void zeroKelvin()
+    // Where a fit leaves its domain (a surface fraction outside [0, 1], or T·ln T at 0 K) the
+    // isotherm is not drawn and a message says so; the chain goes on to the next temperature.
+    void isothermsOutsideTheModel_data()
     {
-        TfmWykres *w = OpenIsotherms(Binary, "Ag-Au", "0");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("t");
+        QTest::newRow("Sn-Zn") << "Sn-Zn"
+                               << "1534";
+        QTest::newRow("Cu-Sb") << "Cu-Sb"
+                               << "1800";
+        QTest::newRow("Ag-Au") << "Ag-Au"
+                               << "0";
+    }
+
+    void isothermsOutsideTheModel()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, t);
+        TfmWykres *w = OpenIsotherms(Binary, system.toLatin1().constData(), t);
+        w->edT2->setText("1000");
         p->dialogs().answers << mrYes;
         w->sbButler->click();
-        QCOMPARE(
-            p->dialogs().Texts("Exception"), QStringList({ "Invalid floating point operation" }));
-        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(p->dialogs().Texts(),
+            QStringList({ "Butler model",
+                "Error! The Butler model gives no valid value for " + system + " at " + t
+                    + " [K]." }));
+        QCOMPARE(p->dialogs().shown[1].type, int(mtError));
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        QCOMPARE_STYLE(w->DBChart1->Series(0), true, "Butler 1000[K]", clGreen, 3);
         QCOMPARE(HiddenLines(w, w->DBChart1), 0);
-        QVERIFY(w->GetButlerPending(1));
+        QVERIFY(!w->GetButlerPending(1) && !w->GetButlerPending(2));
+        QVERIFY(w->GetButlerPending(3));
+    }
 
-        w = OpenIsotherms(Binary, "Ag-Sn", "0");
+    // A fit without a T·ln T term holds at 0 K.
+    void zeroKelvin()
+    {
+        TfmWykres *w = OpenIsotherms(Binary, "Ag-Sn", "0");
         p->dialogs().answers << mrYes;
         w->sbButler->click();
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
