@@ -57,12 +57,13 @@ void TfmWykres::sbButlerClick()
             ShowMessage(NotAvailable);
         return;
     }
-    if (!TemperaturesAccepted())
+    const std::optional<std::array<int, 4>> kelvins = CheckedTemperatures();
+    if (!kelvins)
         return;
     if (fmSelect->chbX->isChecked()) {
         const QString property = fmSelect->dblWlasnosci->Text();
         if (property == QLatin1String("Surface tension"))
-            DrawButlerIsotherms();
+            DrawButlerIsotherms(*kelvins);
         if (property == QLatin1String("Viscosity"))
             DrawViscosityModels();
         return;
@@ -74,13 +75,13 @@ void TfmWykres::sbButlerClick()
     });
 }
 
-void TfmWykres::DrawButlerIsotherms()
+void TfmWykres::DrawButlerIsotherms(const std::array<int, 4> &kelvins)
 {
     const ButlerIsotherm *isotherm = FindButlerIsotherm(fmSelect->dblSelect->Text());
     for (int slot = 1; slot <= 4; ++slot) {
         if (edT(slot)->text().isEmpty() || !GetButlerPending(slot))
             continue;
-        BeginSlotCurve(slot);
+        BeginSlotCurve(slot, kelvins[slot - 1]);
         if (isotherm)
             ButlerIsothermCurve(*isotherm);
         // The chain moves on whether or not the system has a fit.

@@ -165,6 +165,18 @@ private slots:
         QCOMPARE(p->dialogs().Texts("Exception"), QStringList({ "Incorrect data format : -5" }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
 
+        // Whole kelvins, as Show takes them.
+        for (const char *decimal : { "673.", "99.5" }) {
+            w->edT2->setText(decimal);
+            p->dialogs().Clear();
+            p->dialogs().answers << mrYes;
+            w->sbButler->click();
+            QCOMPARE(p->dialogs().Texts("Exception"),
+                QStringList({ QStringLiteral("Incorrect data format : ") + decimal }));
+            QCOMPARE(w->DBChart1->SeriesCount(), 0);
+            QVERIFY(w->GetButlerPending(1));
+        }
+
         w->edT2->clear();
         p->dialogs().answers << mrYes;
         w->sbButler->click();
