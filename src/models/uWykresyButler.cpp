@@ -60,12 +60,17 @@ void TfmWykres::sbButlerClick()
     const std::optional<std::array<int, 4>> kelvins = CheckedTemperatures();
     if (!kelvins)
         return;
+    const QString property = fmSelect->dblWlasnosci->Text();
     if (fmSelect->chbX->isChecked()) {
-        const QString property = fmSelect->dblWlasnosci->Text();
         if (property == QLatin1String("Surface tension"))
             DrawButlerIsotherms(*kelvins);
         if (property == QLatin1String("Viscosity"))
             DrawViscosityModels();
+        return;
+    }
+    // The curves against temperature are of surface tension; no other axis may carry them.
+    if (property != QLatin1String("Surface tension")) {
+        ShowMessage(NotAvailable);
         return;
     }
     ForEachSelectedRow(dbgTemp1, [this](TDataSet *rows) {

@@ -281,6 +281,33 @@ private slots:
         QCOMPARE(p->dialogs().Texts(), QStringList({ "Butler model", "Butler model" }));
     }
 
+    // Against temperature the model gives surface tension only; another property is told so.
+    void otherPropertiesAgainstTemperature_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("Density") << "Density"
+                                 << "[2001Kor1]";
+        QTest::newRow("Viscosity") << "Viscosity"
+                                   << "[2025Dem2]";
+    }
+
+    void otherPropertiesAgainstTemperature()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, tag);
+        TfmWykres *w = Open(Binary, "Ag-Sn", property, true);
+        QVERIFY(ChooseText(w->dblAutor2, tag));
+        w->sbShowT1->click();
+        w->dbgTemp1->SelectRow(0, true);
+        const int before = w->DBChart1->SeriesCount();
+        p->dialogs().answers << mrYes;
+        w->sbButlerClick();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ "Butler model", NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), before);
+        QCOMPARE(w->GetButlerCount(), 0);
+    }
+
     // Every system's curve against temperature follows its fit over the fit's range.
     void everySystemAgainstTemperature()
     {
