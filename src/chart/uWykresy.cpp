@@ -6,7 +6,6 @@
 #include "chart/uWlasnedane.h"
 #include "data/Worker.h"
 #include "data/uDataModule.h"
-#include "models/ViscosityModels.h"
 #include "platform/Application.h"
 #include "platform/Numbers.h"
 
@@ -155,8 +154,7 @@ void TfmWykres::FormShow()
     // 5.
     const int K = Category();
     sbModelOK->setEnabled(false);
-    cbModel1->clear();
-    cbModel1->addItems(ViscosityModelChoices());
+    FillModelPicker();
 
     // 6. Tabs by category.
     if (K < 3) {

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 // The chart and calculation window: equations, values at up to four temperatures, isotherm and
 // temperature-dependence charts and model curves of the system chosen in the selection window.
@@ -249,7 +250,7 @@ public:
     void DrawApproxIsotherms();
     void FinishApproxSeries();
     void DrawPbSnEutectic();
-    void DrawButlerIsotherms();
+    void DrawButlerIsotherms(const std::array<int, 4> &kelvins);
     void FinishButlerIsothermSeries();
     void DrawButlerTempDependence();
     void FinishButlerTempSeries();
@@ -304,13 +305,16 @@ private:
     QStringList IsothermBlock(int slot) const;
     QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);
+    // The typed temperatures T1..T4 in whole kelvins (0 for an empty edit), or nothing after
+    // the range message; a text that is not a whole number raises the number check's error.
+    std::optional<std::array<int, 4>> CheckedTemperatures();
     // Model curves: the temperature and colour of a slot's curves, and the curve workers.
-    void BeginSlotCurve(int slot);
+    void BeginSlotCurve(int slot, int kelvins);
     void ApproxFromFormulas();
     void DrawDbSeries(int slot);
-    bool TemperaturesAccepted();
     void ButlerIsothermCurve(const ButlerIsotherm &isotherm);
     void ViscosityModelCurve(const ViscositySystem &system);
+    void FillModelPicker();
     // The temperature tabs share their routines; `tab` is 1 or 2.
     void ShowTemperatureTab(int tab);
     void GraphTemperatureTab(int tab);

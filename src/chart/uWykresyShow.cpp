@@ -53,6 +53,9 @@ bool TfmWykres::SlotOpen(int slot) const
 
 void TfmWykres::sbShowClick()
 {
+    // A refused temperature leaves the window as it was.
+    if (chbShow->isChecked() && !CheckedTemperatures())
+        return;
     TdmDataModule *dm = dmDataModule;
     const int K = Category();
     if (K >= 3 && !ChooseEutectic(this, 1, [] { dmDataModule->OpenDane45(); }))
@@ -79,20 +82,19 @@ void TfmWykres::ShowEquations(int K)
     }
 }
 
-// Every typed temperature must pass the number check and lie at or below 2000 K. The range is
-// checked on the normalised number, so "673.5" is read as typed, not refused.
-bool TfmWykres::TemperaturesAccepted()
+// Temperatures are whole kelvins, as the workers read them, and at most 2000 K. Show, Approx
+// and the Butler model check them before anything changes and draw at the values read here.
+std::optional<std::array<int, 4>> TfmWykres::CheckedTemperatures()
 {
-    std::array<Fixed, 4> typed {};
+    std::array<int, 4> kelvins {};
     for (int slot = 1; slot <= 4; ++slot)
         if (!edT(slot)->text().isEmpty())
-            typed[slot - 1] = TdmDataModule::TypedNumber(edT(slot)->text());
-    for (const Fixed t : typed)
-        if (t > 2000) {
-            MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
-            return false;
-        }
-    return true;
+            kelvins[slot - 1] = TdmDataModule::TypedWholeNumber(edT(slot)->text());
+    if (std::ranges::any_of(kelvins, [](int t) { return t > 2000; })) {
+        MessageDlg(QStringLiteral("Error! Temperature range <0,2000 [K]>"), mtError, mbOKOnly);
+        return std::nullopt;
+    }
+    return kelvins;
 }
 
 void TfmWykres::ShowCalculatedValues(int K)
@@ -121,18 +123,14 @@ void TfmWykres::ShowCalculatedValues(int K)
                         + QStringLiteral("[K]"));
     }
 
-    // Number and range checks come before anything is computed, so a rejected temperature
-    // leaves no values behind.
-    if (TemperaturesAccepted()) {
-        if (viscosity)
-            for (int slot = 1; slot <= 4; ++slot)
-                if (SlotOpen(slot))
-                    CalcViscosity(slot);
-        if (P == QLatin1String("Molar volume"))
-            ShowMolarVolume(category);
-        else
-            ShowValues(K, category, viscosity);
-    }
+    if (viscosity)
+        for (int slot = 1; slot <= 4; ++slot)
+            if (SlotOpen(slot))
+                CalcViscosity(slot);
+    if (P == QLatin1String("Molar volume"))
+        ShowMolarVolume(category);
+    else
+        ShowValues(K, category, viscosity);
 
     Calculatedvalue1->setEnabled(std::ranges::any_of(
         std::views::iota(1, 5), [this](int slot) { return ValuesShown(slot); }));

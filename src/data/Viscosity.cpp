@@ -30,9 +30,22 @@ void TdmDataModule::ReplaceViscosityRows(int slot, const std::vector<ViscosityRo
     ViscosityTable(slot)->ReplaceAll(records);
 }
 
+static Exception IncorrectFormat(const QString &s)
+{
+    return Exception(QStringLiteral("Incorrect data format : ") + s);
+}
+
 Fixed TdmDataModule::TypedNumber(const QString &s)
 {
     return Numbers::StrToCurr(CheckNumber(s));
+}
+
+int TdmDataModule::TypedWholeNumber(const QString &s)
+{
+    const QString checked = CheckNumber(s);
+    if (checked.isEmpty() || checked.contains(u','))
+        throw IncorrectFormat(s);
+    return Numbers::StrToInt(checked);
 }
 
 QString TdmDataModule::CheckNumber(const QString &s)
@@ -45,7 +58,7 @@ QString TdmDataModule::CheckNumber(const QString &s)
         else if (c == u',' || (c >= u'0' && c <= u'9'))
             result += c;
         else
-            throw Exception(QStringLiteral("Incorrect data format : ") + s);
+            throw IncorrectFormat(s);
     }
     return result;
 }

@@ -156,6 +156,9 @@ public:
     static QString CheckNumber(const QString &s);
     // A typed number: checked, normalised and converted.
     static Fixed TypedNumber(const QString &s);
+    // A typed whole number, such as a temperature of the isotherms: the same check, and a
+    // decimal separator or no digit at all raises the same message.
+    static int TypedWholeNumber(const QString &s);
 
     void DataModuleDestroy();
     void Finish();

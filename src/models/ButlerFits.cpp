@@ -72,11 +72,34 @@ Fixed Evaluate(const AgCuSnSectionFit &fit, Fixed xCu, Fixed t)
     return w * sigmaAgCu + (1 - w) * sigmaAgSn + (1 - y2 - y3Other) * excessCuSn + ternary;
 }
 
+// Only the surface-fraction form has a quantity of its own that must stay within [0, 1].
+bool InDomain(const SurfaceFractionFit &fit, Fixed x, Fixed t)
+{
+    const long double xs = SurfaceFractionAt(fit, x, t).xs;
+    return xs >= 0 && xs <= 1;
+}
+
+template <typename Fit> bool InDomain(const Fit &, Fixed, Fixed)
+{
+    return true;
+}
+
 } // namespace
 
 Fixed ButlerSurfaceTension(const ButlerFit &fit, Fixed x, Fixed t)
 {
     return std::visit([&](const auto &f) { return Evaluate(f, x, t); }, fit);
+}
+
+std::optional<Fixed> ButlerSurfaceTensionInDomain(const ButlerFit &fit, Fixed x, Fixed t)
+{
+    try {
+        if (!std::visit([&](const auto &f) { return InDomain(f, x, t); }, fit))
+            return std::nullopt;
+        return ButlerSurfaceTension(fit, x, t);
+    } catch (const EMathError &) {
+        return std::nullopt;
+    }
 }
 
 Fixed ButlerIsotherm::X(int point) const

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 #include <span>
 #include <variant>
 
@@ -43,6 +44,10 @@ using ButlerFit
     = std::variant<RedlichKisterFit, SurfaceFractionFit, AgCuSnSectionFit, TemperatureTerm>;
 
 Fixed ButlerSurfaceTension(const ButlerFit &fit, Fixed x, Fixed t);
+
+// σ where the fit describes a liquid alloy; nothing where a surface fraction leaves [0, 1] (the
+// surface-fraction fits at high temperatures) or a value does not compute (T·ln T at 0 K).
+std::optional<Fixed> ButlerSurfaceTensionInDomain(const ButlerFit &fit, Fixed x, Fixed t);
 
 // An isotherm: X = i/100 for i = 0 .. points − 1.
 struct ButlerIsotherm

@@ -20,8 +20,6 @@ QStringList ViscosityMemoLines(const ViscositySystem &system, const ViscosityMem
     const std::vector<ViscosityPoint> &points)
 {
     QStringList lines;
-    if (system.memo == ViscosityMemo::None)
-        return lines;
     if (system.memo == ViscosityMemo::HeaderAndPoints) {
         lines << QStringLiteral("Model of viscosity: ") + header.modelText + QStringLiteral(",  ")
                 + QStringLiteral("Temerature: ") + header.typedT + QStringLiteral(" K")

@@ -9,7 +9,7 @@
 
 // The text a viscosity curve leaves for the "Viscosity model" save: a data line per point
 // (x, two tabs, η to two decimals) and two empty lines, after a header for systems that
-// have one. Systems without text output give no lines.
+// have one.
 struct ViscosityMemoHeader
 {
     QString modelText;

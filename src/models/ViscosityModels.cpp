@@ -4,6 +4,8 @@
 
 #include "platform/MathErrors.h"
 
+#include <algorithm>
+
 namespace {
 
 const QLatin1String ModelTexts[] = {
@@ -93,4 +95,9 @@ std::vector<ViscosityPoint> ViscosityCurve(
         points.push_back({ x, Viscosity(system, model, x, kelvin) });
     }
     return points;
+}
+
+bool Physical(const std::vector<ViscosityPoint> &curve)
+{
+    return std::ranges::all_of(curve, [](const ViscosityPoint &point) { return point.eta > 0; });
 }

@@ -44,8 +44,8 @@ struct ViscosityExcess
     std::array<double, 10> deltaE;
 };
 
-// Which curves are also written out as text for saving.
-enum class ViscosityMemo { None, Points, HeaderAndPoints };
+// Every curve's points are also written out as text for saving; some after a header.
+enum class ViscosityMemo { Points, HeaderAndPoints };
 
 struct ViscositySystem
 {
@@ -77,3 +77,7 @@ double Viscosity(const ViscositySystem &system, ViscosityModel model, double x, 
 // The 101 points x = 0, 0.01, ..., 1 of one curve.
 std::vector<ViscosityPoint> ViscosityCurve(
     const ViscositySystem &system, ViscosityModel model, Fixed t);
+
+// Some fits turn negative inside their stated range; a curve with a viscosity at or below zero
+// describes no liquid.
+bool Physical(const std::vector<ViscosityPoint> &curve);

@@ -7,7 +7,6 @@
 #include "models/ModelCurves.h"
 #include "models/SystemTable.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
 
 namespace {
 
@@ -92,21 +91,25 @@ void TfmWykres::sbGraphClick()
             .legendEntries = false });
 }
 
-void TfmWykres::BeginSlotCurve(int slot)
+void TfmWykres::BeginSlotCurve(int slot, int kelvins)
 {
-    SetCurrentT(Numbers::StrToCurr(edT(slot)->text()));
+    SetCurrentT(kelvins);
     SetSeriesColor(SlotColor(slot));
 }
 
 void TfmWykres::DrawApproxIsotherms()
 {
+    // Only at temperatures that Show takes.
+    const std::optional<std::array<int, 4>> kelvins = CheckedTemperatures();
+    if (!kelvins)
+        return;
     const ApproxRow *row = FindSystemRow(ApproxSystems, fmSelect->dblSelect->Text());
     for (int slot = 1; slot <= 4; ++slot) {
         // Show disables the edits it has drawn; T2 and T3 wait until it has.
         const bool waitsForShow = (slot == 2 || slot == 3) && edT(slot)->isEnabled();
         if (edT(slot)->text().isEmpty() || !GetApproxPending(slot) || waitsForShow)
             continue;
-        BeginSlotCurve(slot);
+        BeginSlotCurve(slot, (*kelvins)[slot - 1]);
         if (row) {
             switch (row->route) {
             case ApproxRoute::NotAvailable:

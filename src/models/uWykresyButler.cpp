@@ -57,14 +57,20 @@ void TfmWykres::sbButlerClick()
             ShowMessage(NotAvailable);
         return;
     }
-    if (!TemperaturesAccepted())
+    const std::optional<std::array<int, 4>> kelvins = CheckedTemperatures();
+    if (!kelvins)
         return;
+    const QString property = fmSelect->dblWlasnosci->Text();
     if (fmSelect->chbX->isChecked()) {
-        const QString property = fmSelect->dblWlasnosci->Text();
         if (property == QLatin1String("Surface tension"))
-            DrawButlerIsotherms();
+            DrawButlerIsotherms(*kelvins);
         if (property == QLatin1String("Viscosity"))
             DrawViscosityModels();
+        return;
+    }
+    // The curves against temperature are of surface tension; no other axis may carry them.
+    if (property != QLatin1String("Surface tension")) {
+        ShowMessage(NotAvailable);
         return;
     }
     ForEachSelectedRow(dbgTemp1, [this](TDataSet *rows) {
@@ -74,13 +80,13 @@ void TfmWykres::sbButlerClick()
     });
 }
 
-void TfmWykres::DrawButlerIsotherms()
+void TfmWykres::DrawButlerIsotherms(const std::array<int, 4> &kelvins)
 {
     const ButlerIsotherm *isotherm = FindButlerIsotherm(fmSelect->dblSelect->Text());
     for (int slot = 1; slot <= 4; ++slot) {
         if (edT(slot)->text().isEmpty() || !GetButlerPending(slot))
             continue;
-        BeginSlotCurve(slot);
+        BeginSlotCurve(slot, kelvins[slot - 1]);
         if (isotherm)
             ButlerIsothermCurve(*isotherm);
         // The chain moves on whether or not the system has a fit.
@@ -96,7 +102,15 @@ void TfmWykres::ButlerIsothermCurve(const ButlerIsotherm &isotherm)
     QList<QPointF> points;
     for (int i = 0; i < isotherm.points; ++i) {
         const Fixed x = isotherm.X(i);
-        points << QPointF(x.ToDouble(), ButlerSurfaceTension(isotherm.fit, x, t).ToDouble());
+        const std::optional<Fixed> sigma = ButlerSurfaceTensionInDomain(isotherm.fit, x, t);
+        if (!sigma) {
+            MessageDlg(
+                QStringLiteral("Error! The Butler model gives no valid value for %1 at %2 [K].")
+                    .arg(QLatin1String(isotherm.system), Numbers::FloatToStr(t)),
+                mtError, mbOKOnly);
+            return;
+        }
+        points << QPointF(x.ToDouble(), sigma->ToDouble());
     }
     SetCurrentSeries(NewCurve(this, points));
     FinishButlerIsothermSeries();

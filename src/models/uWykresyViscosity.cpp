@@ -10,6 +10,15 @@
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 
+// The picker starts empty, as after Clear. A typed name picks a model but never joins the list.
+void TfmWykres::FillModelPicker()
+{
+    cbModel1->setInsertPolicy(QComboBox::NoInsert);
+    cbModel1->clear();
+    cbModel1->addItems(ViscosityModelChoices());
+    cbModel1->setCurrentIndex(-1);
+}
+
 void TfmWykres::edModelChange()
 {
     // Blanks count as input: the conversion in the dispatcher reports them.
@@ -67,6 +76,13 @@ void TfmWykres::ViscosityModelCurve(const ViscositySystem &system)
         return;
     }
     const std::vector<ViscosityPoint> points = ViscosityCurve(system, *model, GetCurrentT());
+    if (!Physical(points)) {
+        MessageDlg(QStringLiteral("Error! The %1 model gives no valid viscosity for %2 at %3 [K].")
+                       .arg(cbModel1->currentText(), QLatin1String(system.system),
+                           Numbers::FloatToStr(GetCurrentT())),
+            mtError, mbOKOnly);
+        return;
+    }
     auto *series = new TLineSeries(this);
     for (const ViscosityPoint &point : points)
         series->AddXY(point.x, point.eta);

@@ -132,7 +132,8 @@ QString FloatToStr(long double value)
 // trailing optional zeros dropped; halves round away from zero.
 QString FormatFloat(const QString &format, long double value)
 {
-    if (std::isnan(value) || std::isinf(value))
+    // Past 18 integer digits the general format's exponent form says more than a row of digits.
+    if (std::isnan(value) || std::isinf(value) || std::fabs(value) >= 1e18L)
         return FloatToStr(value);
     const qsizetype dot = format.indexOf(u'.');
     const QString intPart = dot < 0 ? format : format.left(dot);
@@ -146,7 +147,11 @@ QString FormatFloat(const QString &format, long double value)
     long double rounded = std::floor(magnitude + 0.5L);
     const bool negative = value < 0 && rounded != 0;
 
-    QString digits = QString::number(static_cast<qulonglong>(rounded));
+    // The scaled value may exceed every integer type: its digits come from the float itself.
+    char buffer[64];
+    const auto written
+        = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
+    QString digits = QString::fromLatin1(buffer, written.ptr - buffer);
     if (digits.size() <= places)
         digits = QString(places + 1 - digits.size(), u'0') + digits;
     QString integer = digits.left(digits.size() - places);

@@ -125,6 +125,16 @@ private slots:
         w->edT1->setText("-5");
         w->sbShow->click();
         QCOMPARE(p->dialogs().Texts(), QStringList({ "Incorrect data format : -5" }));
+        // Temperatures are whole kelvins: a decimal in any edit is refused before any slot runs.
+        p->dialogs().Clear();
+        w->edT1->setText("673");
+        w->edT2->setText("67.5");
+        w->sbShow->click();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ "Incorrect data format : 67.5" }));
+        QVERIFY(dmDataModule->qrExp->IsEmpty());
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QVERIFY(!w->GetApproxPending(1) && w->edT1->isEnabled());
+        w->edT2->clear();
         p->dialogs().Clear();
         w->edT1->setText("2000");
         w->sbShow->click();

@@ -267,6 +267,32 @@ private slots:
         QVERIFY(w->GetApproxPending(1) && w->GetApproxPending(2));
     }
 
+    // Approx draws only at temperatures that Show's check takes, and refuses the others alike.
+    void refusedTemperaturesDrawNothing()
+    {
+        TfmWykres *w = Open(Binary, "Pb-Sn", "Density", false, "[2001Vel2]");
+        w->chbShow->setChecked(true);
+        w->edT1->setText("673");
+        w->sbShow->click();
+        w->sbClear->click(); // the approximation at T1 stays due
+        w->edT1->setText("9999");
+        w->sbShow->click();
+        const QStringList range = { "Error! Temperature range <0,2000 [K]>" };
+        QCOMPARE(p->dialogs().Texts(), range);
+        p->dialogs().Clear();
+        w->sbGraph->setEnabled(true); // as the window's timer leaves it
+        w->sbGraph->click();
+        QCOMPARE(p->dialogs().Texts(), range);
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+
+        p->dialogs().Clear();
+        w->edT1->setText("67.5");
+        w->sbGraph->click();
+        QCOMPARE(p->dialogs().Texts("Exception"), QStringList({ "Incorrect data format : 67.5" }));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QVERIFY(w->GetApproxPending(1));
+    }
+
     // At 0 K the surface-fraction fit fails at the first composition: no curve, and no series
     // left behind.
     void aFirstPointThatFailsLeavesNoSeries()

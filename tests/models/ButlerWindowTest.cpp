@@ -165,6 +165,18 @@ private slots:
         QCOMPARE(p->dialogs().Texts("Exception"), QStringList({ "Incorrect data format : -5" }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
 
+        // Whole kelvins, as Show takes them.
+        for (const char *decimal : { "673.", "99.5" }) {
+            w->edT2->setText(decimal);
+            p->dialogs().Clear();
+            p->dialogs().answers << mrYes;
+            w->sbButler->click();
+            QCOMPARE(p->dialogs().Texts("Exception"),
+                QStringList({ QStringLiteral("Incorrect data format : ") + decimal }));
+            QCOMPARE(w->DBChart1->SeriesCount(), 0);
+            QVERIFY(w->GetButlerPending(1));
+        }
+
         w->edT2->clear();
         p->dialogs().answers << mrYes;
         w->sbButler->click();
@@ -172,19 +184,44 @@ private slots:
         QCOMPARE(w->DBChart1->Series(0)->Title(), QStringLiteral("Butler 2000[K]"));
     }
 
-    // 0 K passes the launch check; a fit with a T·ln T term then reports the math error.
-    void zeroKelvin()
+    // Where a fit leaves its domain (a surface fraction outside [0, 1], or T·ln T at 0 K) the
+    // isotherm is not drawn and a message says so; the chain goes on to the next temperature.
+    void isothermsOutsideTheModel_data()
     {
-        TfmWykres *w = OpenIsotherms(Binary, "Ag-Au", "0");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("t");
+        QTest::newRow("Sn-Zn") << "Sn-Zn"
+                               << "1534";
+        QTest::newRow("Cu-Sb") << "Cu-Sb"
+                               << "1800";
+        QTest::newRow("Ag-Au") << "Ag-Au"
+                               << "0";
+    }
+
+    void isothermsOutsideTheModel()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, t);
+        TfmWykres *w = OpenIsotherms(Binary, system.toLatin1().constData(), t);
+        w->edT2->setText("1000");
         p->dialogs().answers << mrYes;
         w->sbButler->click();
-        QCOMPARE(
-            p->dialogs().Texts("Exception"), QStringList({ "Invalid floating point operation" }));
-        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(p->dialogs().Texts(),
+            QStringList({ "Butler model",
+                "Error! The Butler model gives no valid value for " + system + " at " + t
+                    + " [K]." }));
+        QCOMPARE(p->dialogs().shown[1].type, int(mtError));
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        QCOMPARE_STYLE(w->DBChart1->Series(0), true, "Butler 1000[K]", clGreen, 3);
         QCOMPARE(HiddenLines(w, w->DBChart1), 0);
-        QVERIFY(w->GetButlerPending(1));
+        QVERIFY(!w->GetButlerPending(1) && !w->GetButlerPending(2));
+        QVERIFY(w->GetButlerPending(3));
+    }
 
-        w = OpenIsotherms(Binary, "Ag-Sn", "0");
+    // A fit without a T·ln T term holds at 0 K.
+    void zeroKelvin()
+    {
+        TfmWykres *w = OpenIsotherms(Binary, "Ag-Sn", "0");
         p->dialogs().answers << mrYes;
         w->sbButler->click();
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
@@ -242,6 +279,33 @@ private slots:
         w->sbButlerClick();
         QCOMPARE(w->DBChart1->SeriesCount(), 3);
         QCOMPARE(p->dialogs().Texts(), QStringList({ "Butler model", "Butler model" }));
+    }
+
+    // Against temperature the model gives surface tension only; another property is told so.
+    void otherPropertiesAgainstTemperature_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("Density") << "Density"
+                                 << "[2001Kor1]";
+        QTest::newRow("Viscosity") << "Viscosity"
+                                   << "[2025Dem2]";
+    }
+
+    void otherPropertiesAgainstTemperature()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, tag);
+        TfmWykres *w = Open(Binary, "Ag-Sn", property, true);
+        QVERIFY(ChooseText(w->dblAutor2, tag));
+        w->sbShowT1->click();
+        w->dbgTemp1->SelectRow(0, true);
+        const int before = w->DBChart1->SeriesCount();
+        p->dialogs().answers << mrYes;
+        w->sbButlerClick();
+        QCOMPARE(p->dialogs().Texts(), QStringList({ "Butler model", NotAvailable }));
+        QCOMPARE(w->DBChart1->SeriesCount(), before);
+        QCOMPARE(w->GetButlerCount(), 0);
     }
 
     // Every system's curve against temperature follows its fit over the fit's range.

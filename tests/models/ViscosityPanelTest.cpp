@@ -47,6 +47,13 @@ private slots:
         QVERIFY(w->edModel->isVisibleTo(w) && w->cbModel1->isVisibleTo(w));
         QVERIFY(!w->sbModelOK->isEnabled());
         QVERIFY(!w->GetViscoModelPending());
+        // The picker starts empty, as after Clear, and typed text never joins the list.
+        QVERIFY(w->cbModel1->currentText().isEmpty());
+        QCOMPARE(w->cbModel1->count(), 5);
+        w->cbModel1->setEditText("Kaptai");
+        QTest::keyClick(w->cbModel1->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->cbModel1->count(), 5);
+        QCOMPARE(w->cbModel1->findText("Kaptai"), -1);
         Input(w, "1000", "Kaptay");
         QVERIFY(w->sbModelOK->isEnabled());
         QVERIFY(w->GetViscoModelPending());
@@ -127,6 +134,42 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
     }
 
+    // A model that gives a viscosity at or below zero is used past where it holds: no curve and
+    // no points for the save, while the input and the colour are used up as for the range.
+    void curvesBelowZeroAreNotDrawn_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("t");
+        QTest::newRow("Bi-Cu") << "Bi-Cu"
+                               << "873";
+        QTest::newRow("In-Zn") << "In-Zn"
+                               << "623";
+    }
+
+    void curvesBelowZeroAreNotDrawn()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, t);
+        TfmWykres *w = OpenPanel(system.toLatin1().constData());
+        Input(w, t, "Moelwyn-Hughes");
+        w->sbModelOK->click();
+        QCOMPARE(p->dialogs().Texts(),
+            QStringList({ "Error! The Moelwyn-Hughes model gives no valid viscosity for " + system
+                + " at " + t + " [K]." }));
+        QCOMPARE(p->dialogs().shown[0].type, int(mtError));
+        QCOMPARE(w->DBChart1->SeriesCount(), 0);
+        QCOMPARE(HiddenLines(w, w->DBChart1), 0);
+        QVERIFY(w->MemoViscoModel->toPlainText().isEmpty());
+        QVERIFY(!w->GetViscoModelPending());
+        QCOMPARE(w->GetViscoColorNo(), 1);
+        QVERIFY(w->Modelofviscosity1->isEnabled());
+
+        w->cbModel1->setCurrentText("Kaptay");
+        w->sbModelOK->click();
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        QCOMPARE(w->DBChart1->Series(0)->SeriesColor(), clGreen);
+    }
+
     void systemsWithoutModels()
     {
         TfmWykres *w = OpenPanel("Bi-Sn");
@@ -172,7 +215,7 @@ private slots:
         QCOMPARE(w->GetViscoColorNo(), 0);
     }
 
-    // The Ag-Sn points with their header; Au-Sn keeps none.
+    // The Ag-Sn points with their header; Au-Sn keeps its points without one.
     void memoLines()
     {
         TfmWykres *w = OpenPanel("Ag-Sn");
@@ -210,7 +253,45 @@ private slots:
         w->sbModelOK->click();
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
         QCOMPARE(w->DBChart1->Series(0)->YValue(0), PureMetal(1.11942, 17410.3, 1000));
-        QVERIFY(w->MemoViscoModel->toPlainText().isEmpty());
+        lines = MemoLines(w);
+        QCOMPARE(lines.size(), 103);
+        QCOMPARE(lines[0], QStringLiteral("0\t\t9,09"));
+    }
+
+    // The saved file of a system without a header, byte for byte, points and all.
+    void savedPointsOfCuSn()
+    {
+        TfmWykres *w = OpenPanel("Cu-Sn");
+        Input(w, "1273", "Kaptay");
+        w->sbModelOK->click();
+        w->Modelofviscosity1->trigger();
+        // η at x = 0, 0.01, ..., 1 to two decimals, computed apart from the program.
+        const QStringList etas = QStringLiteral("3,9 3,84 3,79 3,74 3,69 3,64 3,59 3,54 3,49 3,44 "
+                                                "3,38 3,33 3,29 3,24 3,19 3,14 3,09 3,04 2,99 2,95 "
+                                                "2,9 2,85 2,81 2,76 2,72 2,67 2,63 2,59 2,55 2,5 "
+                                                "2,46 2,42 2,38 2,34 2,3 2,26 2,23 2,19 2,15 2,12 "
+                                                "2,08 2,04 2,01 1,98 1,94 1,91 1,88 1,85 1,82 1,78 "
+                                                "1,75 1,73 1,7 1,67 1,64 1,61 1,59 1,56 1,53 1,51 "
+                                                "1,48 1,46 1,44 1,41 1,39 1,37 1,35 1,32 1,3 1,28 "
+                                                "1,26 1,24 1,22 1,2 1,18 1,17 1,15 1,13 1,11 1,1 "
+                                                "1,08 1,06 1,05 1,03 1,02 1 0,99 0,97 0,96 0,94 "
+                                                "0,93 0,92 0,9 0,89 0,88 0,87 0,85 0,84 0,83 0,82 "
+                                                "0,81")
+                                     .split(u' ');
+        QCOMPARE(etas.size(), 101);
+        const QByteArray hyphens(63, '-');
+        QByteArray expected = hyphens
+            + "\r\nVIRELT 2\r\nDatabase of physicochemical properties of selected solders \r\n"
+              "Data: VIRELT 2 for Linux demonstration data set\r\nVIRELT 2 for Linux\r\n"
+              "Free software edition on Qt and SQLite\r\n"
+            + hyphens + "\r\n\r\n";
+        for (int i = 0; i <= 100; ++i)
+            expected += QString::number(i / 100.0).replace(u'.', u',').toLatin1() + "\t\t"
+                + etas[i].toLatin1() + "\r\n";
+        expected += "\r\n\r\n";
+        QFile saved(fmStart->GetSaveDir() + "/Cu-Sn_Viscosity Model.txt");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), expected);
     }
 
     // Clear empties the chart and the panel; the next curve is red again.

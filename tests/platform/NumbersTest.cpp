@@ -66,6 +66,10 @@ private slots:
         QCOMPARE(FormatFloat(f, 0.0), QString());
         QCOMPARE(FormatFloat(f, 2.675), QStringLiteral("2,67")); // 2.67499999... in binary
         QCOMPARE(FormatFloat(QStringLiteral("0.00"), 0.5), QStringLiteral("0,50"));
+        // Past what a 64-bit integer holds: in full, or in exponent form, never empty.
+        QCOMPARE(FormatFloat(f, 2e17), QStringLiteral("200000000000000000"));
+        QCOMPARE(FormatFloat(f, 1e19), QStringLiteral("1E+19"));
+        QCOMPARE(FormatFloat(f, -3.5e104), QStringLiteral("-3,5E+104"));
     }
 
     void fixedPointRoundsToNearestTiesToEven()
