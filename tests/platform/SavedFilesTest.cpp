@@ -1,10 +1,13 @@
+#include "platform/Chart.h"
 #include "platform/Exceptions.h"
+#include "platform/Printer.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +62,9 @@ class SavedFilesTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { Printer::SetFileOutputOnly(true); }
+    void cleanupTestCase() { Printer::SetFileOutputOnly(false); }
+
     void aSaveOnAFullDiskLeavesTheOldFileAndSaysWhy_data()
     {
         QTest::addColumn<Save>("save");
@@ -69,6 +75,10 @@ private slots:
             QImage picture(64, 48, QImage::Format_RGB32);
             picture.fill(Qt::white);
             SafeFile::WriteImage(path, picture, "BMP");
+        });
+        QTest::newRow("PDF") << Save([](const QString &path) {
+            Printer::PrintPage(
+                path, [](Printer::TPrinterCanvas &canvas) { canvas.TextOut(50, 50, "VIRELT 2"); });
         });
     }
 
@@ -91,6 +101,31 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({ "Density of Ag-Sn.old" }));
         save(path);
         QVERIFY(Read(path).size() > 100);
+    }
+
+    void theChartIsPrintedAsADrawingOnALandscapePage()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("Density of Ag-Sn.pdf"));
+        TDBChart chart(nullptr, QStringLiteral("DBChart1"));
+        chart.SetTitle(QStringLiteral("Ag-Sn"));
+        auto *series = new TLineSeries(&chart);
+        series->AddXY(0, 7.3);
+        series->AddXY(1, 7.0);
+        chart.AddSeries(series);
+        chart.resize(640, 480);
+        chart.show();
+        const QSize screen = chart.chart()->size().toSize();
+        QCOMPARE(Printer::PrintChart(chart, true, 5, pdf).target, pdf);
+        const QByteArray bytes = Read(pdf);
+        // Lines and text as such, no picture of the screen.
+        QVERIFY(bytes.contains("/Type /Font"));
+        QVERIFY(!bytes.contains("/Subtype /Image"));
+        const QRegularExpressionMatch box
+            = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(bytes);
+        QVERIFY(box.hasMatch());
+        QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+        QCOMPARE(chart.chart()->size().toSize(), screen);
     }
 
     void savedTextKeepsEveryLetter()
