@@ -1,18 +1,17 @@
 #include "app/DiagramReferences.h"
 
-#include "platform/Exceptions.h"
 #include "platform/TextFile.h"
-
-#include <QFile>
 
 namespace DiagramReferences {
 
-QStringList Block(const QByteArray &text, const QString &system)
+namespace {
+
+QStringList BlockOfLines(const QStringList &lines, const QString &system)
 {
     const QString tag = u'[' + system + u']';
     QStringList entries;
     bool inBlock = false;
-    for (QString line : TextFile::Lines(text)) {
+    for (QString line : lines) {
         const int p = line.indexOf(tag);
         if (p >= 0) {
             inBlock = true;
@@ -29,13 +28,16 @@ QStringList Block(const QByteArray &text, const QString &system)
     return entries;
 }
 
+} // namespace
+
+QStringList Block(const QByteArray &text, const QString &system)
+{
+    return BlockOfLines(TextFile::Lines(text), system);
+}
+
 QStringList ReadBlock(const QString &path, const QString &system)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("Cannot read the phase-diagram references \"%1\": %2")
-                              .arg(path, file.errorString()));
-    return Block(file.readAll(), system);
+    return BlockOfLines(TextFile::Read(path), system);
 }
 
 } // namespace DiagramReferences

@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -171,7 +172,7 @@ void TfmStart::ShowDTA(QWidget *owner)
 
 void TfmStart::NISTdatabase2Click()
 {
-    Shell().OpenDocument(
+    OpenDocument(
         Paths::Join(Paths::DatabaseFolder(), QStringLiteral("NIST/Release5/props01.html")));
 }
 
@@ -184,7 +185,7 @@ void TfmStart::InitSaveDir()
 
 void TfmStart::OpenHelpPdf()
 {
-    Shell().OpenDocument(Paths::Join(Paths::DatabaseFolder(), QStringLiteral("VIRELT 2 PL.pdf")));
+    OpenDocument(Paths::Join(Paths::DatabaseFolder(), QStringLiteral("VIRELT 2 PL.pdf")));
 }
 
 QString TfmStart::ChosenSystem() const
@@ -199,8 +200,25 @@ bool TfmStart::OpenFirstPicture(const QString &folder)
         QDir(folder).entryList({ QStringLiteral("*.jpg") }, QDir::Files, QDir::Name);
     if (pictures.isEmpty())
         return false;
-    Shell().OpenDocument(folder + pictures.first());
+    OpenDocument(folder + pictures.first());
     return true;
+}
+
+void TfmStart::OpenDocument(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (!QFileInfo(path).isFile()) {
+        MessageDlg(
+            QStringLiteral("The document \"%1\" is missing. It belongs at %2").arg(name, path),
+            mtError, mbOKOnly);
+        return;
+    }
+    Shell().OpenDocument(path, [name, path] {
+        MessageDlg(QStringLiteral("No program on this computer opens the document \"%1\". You can "
+                                  "open it by hand: %2")
+                       .arg(name, path),
+            mtError, mbOKOnly);
+    });
 }
 
 void TfmStart::OpenFigFolder()

@@ -65,6 +65,9 @@ private:
     QString ChosenSystem() const;
     // Opens the first "*.jpg" of the folder; returns false when the folder holds none.
     bool OpenFirstPicture(const QString &folder);
+    // Hands a document to the desktop; where it is missing or no program opens it, a message
+    // names it and where it lies, so the user can open it by hand.
+    void OpenDocument(const QString &path);
 
     QString FSaveDir;
     QString FSaveDir2;

@@ -106,7 +106,7 @@ void TfmWlasnedane::edWlasneTChange()
 
 void TfmWlasnedane::sbLoadClick()
 {
-    Memo1->clear();
+    // The typed rows stay until a chosen file has been read in full.
     const QString path =
         Dialogs().OpenFileName(QStringLiteral("Open"), fmStart->GetSaveDir(), TextFiles);
     if (!path.isEmpty())

@@ -13,6 +13,8 @@
 #include "platform/Printer.h"
 #include "platform/TextFile.h"
 
+#include <QScopeGuard>
+
 namespace {
 
 const QString Tab = QStringLiteral("\t");
@@ -214,19 +216,21 @@ void TfmWykres::SaveGraphClick()
     const QString path = SavePath(
         fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ") + S + QStringLiteral(".bmp"));
     DBChart1->SetTitle(QStringLiteral("Data from VIRELT 2. System: ") + S);
-    const bool saved = DBChart1->SaveToBitmapFile(path);
-    DBChart1->SetTitle(S);
-    if (!saved)
-        throw EInOutError(QStringLiteral("Cannot create file \"%1\".").arg(path));
+    const auto restoreTitle = qScopeGuard([this, S] { DBChart1->SetTitle(S); });
+    DBChart1->SaveToBitmapFile(path);
 }
 
 void TfmWykres::sbPrintClick()
 {
-    DBChart1->SetLegendColor(clWindow);
     const QString pdf = SavePath(fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ")
         + fmSelect->dblSelect->Text() + QStringLiteral(".pdf"));
-    const Printer::Result printed = Printer::PrintPicture(DBChart1->ToImage(), true, 5, pdf);
-    DBChart1->SetLegendColor(clBtnFace);
+    DBChart1->UpdateAxes();
+    Printer::Result printed;
+    {
+        DBChart1->SetLegendColor(clWindow);
+        const auto restoreLegend = qScopeGuard([this] { DBChart1->SetLegendColor(clBtnFace); });
+        printed = Printer::PrintChart(*DBChart1, true, 5, pdf);
+    }
     if (printed.toPdf)
         MessageDlg(QStringLiteral("No printer is set up; the chart was printed to %1").arg(pdf),
             mtInformation, mbOKOnly);

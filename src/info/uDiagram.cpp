@@ -36,12 +36,14 @@ void TfmDiagram::sbExitClick()
     Close();
 }
 
-QRect TfmDiagram::PrintRect(
-    QSize picture, int printerPixelsPerInch, int screenPixelsPerInch, const QRect &page)
+QRect TfmDiagram::PrintRect(QSize picture, int printerPixelsPerInch, int screenPixelsPerInch,
+    const QRect &page, int titleHeight, int referencesHeight)
 {
     // A printer coarser than the screen still prints the picture, at its own pixel size.
     const int factor = qMax(1, printerPixelsPerInch / screenPixelsPerInch);
-    return FigurePrint::PictureRect(QPoint(20, 100), picture * factor, page);
+    const QRect room(QPoint(20, qMax(100, TitleTop + titleHeight)),
+        QPoint(page.right(), page.bottom() - referencesHeight));
+    return FigurePrint::PictureRect(room.topLeft(), picture * factor, room);
 }
 
 void TfmDiagram::sbPrintClick()
@@ -53,18 +55,25 @@ void TfmDiagram::sbPrintClick()
     const QString system = fmSelect ? fmSelect->dblSelect->Text() : QString();
     FigurePrint::Print(QStringLiteral("Phase diagram of %1.pdf").arg(system),
         [&](Printer::TPrinterCanvas &canvas) {
-            const QRect rect
-                = PrintRect(picture.size(), canvas.PixelsPerInch(), logicalDpiX(), canvas.Page());
-            canvas.StretchDraw(rect, picture);
             canvas.SetFont(TimesPointFont(18, true));
+            const int titleHeight = canvas.TextHeight();
             canvas.TextOut(
-                10, 10, QStringLiteral("VIRELT Database of Lead - Free Soldering Materials"));
-            // The references the window shows go on the page below the picture.
+                10, TitleTop, QStringLiteral("VIRELT Database of Lead - Free Soldering Materials"));
+            // The references the window shows go below the picture, broken to the page's width;
+            // the picture gives way so that all of them stay on the page.
             canvas.SetFont(TimesPointFont(10, false));
+            const int width = canvas.Page().right() - 20;
+            int referencesHeight = canvas.TextHeight();
+            for (const QString &line : references)
+                referencesHeight += canvas.WrappedTextHeight(width, line);
+            const QRect rect = PrintRect(picture.size(), canvas.PixelsPerInch(), logicalDpiX(),
+                canvas.Page(), titleHeight, referencesHeight);
+            canvas.StretchDraw(rect, picture);
             int y = rect.bottom() + canvas.TextHeight();
             for (const QString &line : references) {
-                canvas.TextOut(rect.left(), y, line);
-                y += canvas.TextHeight();
+                const int height = canvas.WrappedTextHeight(width, line);
+                canvas.WrappedTextOut(QRect(20, y, width, height), line);
+                y += height;
             }
         });
 }

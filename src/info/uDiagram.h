@@ -23,9 +23,13 @@ public:
     void sbPrintClick();
     void sbExitClick();
 
-    // The printed picture: from (20, 100), scaled from the screen's resolution to the printer's
-    // (a whole factor, at least 1), within the page.
-    static QRect PrintRect(
-        QSize picture, int printerPixelsPerInch, int screenPixelsPerInch, const QRect &page);
+    // The printed picture, in printer pixels: from (20, 100), or lower where the title
+    // (`titleHeight` high from TitleTop) would reach it; scaled from the screen's resolution to
+    // the printer's (a whole factor, at least 1); shrunk, keeping its shape, to end within the
+    // page `referencesHeight` above its bottom.
+    static QRect PrintRect(QSize picture, int printerPixelsPerInch, int screenPixelsPerInch,
+        const QRect &page, int titleHeight, int referencesHeight);
+    // Where the printed title begins, from the top of the page.
+    static constexpr int TitleTop = 10;
 };
 inline QPointer<TfmDiagram> fmDiagram;

@@ -1,5 +1,7 @@
 #include "platform/Chart.h"
 
+#include "platform/SafeFile.h"
+
 #include <QLegendMarker>
 #include <QLocale>
 #include <QMouseEvent>
@@ -300,9 +302,9 @@ QImage TDBChart::ToImage()
     return grab().toImage();
 }
 
-bool TDBChart::SaveToBitmapFile(const QString &path)
+void TDBChart::SaveToBitmapFile(const QString &path)
 {
-    return ToImage().save(path, "BMP");
+    SafeFile::WriteImage(path, ToImage(), "BMP");
 }
 
 void TDBChart::mousePressEvent(QMouseEvent *event)

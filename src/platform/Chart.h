@@ -129,7 +129,8 @@ public:
     void ApplyLegendFlags();
     // The chart as a picture; an unshown chart renders at a useful size.
     QImage ToImage();
-    bool SaveToBitmapFile(const QString &path);
+    // Raises EInOutError when the file cannot be written; an old file of that name then stays.
+    void SaveToBitmapFile(const QString &path);
 
 signals:
     void clicked();

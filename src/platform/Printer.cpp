@@ -1,8 +1,14 @@
 #include "platform/Printer.h"
 
 #include "platform/Exceptions.h"
+#include "platform/SafeFile.h"
 
+#include <QBuffer>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -10,34 +16,79 @@ namespace Printer {
 
 namespace {
 
+// A common office printer's resolution, so printer pixels mean the same in the PDF.
+constexpr int PdfResolution = 600;
+
 bool &FileOnly()
 {
     static bool fileOnly = false;
     return fileOnly;
 }
 
-// The default printer, or the PDF file where none is configured; printing begins on `painter`,
-// whose origin is the sheet's corner on a full page, else the printable area's.
-Result Begin(
-    QPrinter &printer, QPainter &painter, bool landscape, bool fullPage, const QString &pdfFallback)
+// Paints one page on `device`; `area` is where `draw` may paint, in the painter's coordinates.
+void Paint(QPagedPaintDevice &device, const QRect &area, int resolution, const QString &target,
+    const std::function<void(QPainter &, const QRect &, int)> &draw)
 {
-    Result result;
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw EInOutError(QStringLiteral("Cannot print to %1").arg(target));
+    try {
+        draw(painter, area, resolution);
+    } catch (...) {
+        painter.end();
+        throw;
+    }
+    if (!painter.end())
+        throw EInOutError(QStringLiteral("Cannot print to %1").arg(target));
+}
+
+// One page on the default printer, or into the PDF file where none is configured. On a full
+// page the painter's origin is the sheet's corner, else the printable area's.
+Result PrintOnePage(QPageLayout::Orientation orientation, bool fullPage, const QString &pdfFallback,
+    const std::function<void(QPainter &, const QRect &, int)> &draw)
+{
     const QPrinterInfo info = FileOnly() ? QPrinterInfo() : QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFallback);
-        // A common office printer's resolution, so printer pixels mean the same in the PDF.
-        printer.setResolution(600);
-        result = { true, pdfFallback };
-    } else {
-        printer.setPrinterName(info.printerName());
-        result = { false, info.printerName() };
+        // Made in memory, so a failed write never leaves half a file in the old one's place.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        writer.setResolution(PdfResolution);
+        writer.setPageOrientation(orientation);
+        if (fullPage)
+            writer.setPageMargins(QMarginsF());
+        const QRect area(QPoint(), writer.pageLayout().paintRectPixels(PdfResolution).size());
+        Paint(writer, area, PdfResolution, pdfFallback, draw);
+        SafeFile::Write(pdfFallback, pdf.data());
+        return { true, pdfFallback };
     }
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(info.printerName());
+    printer.setPageOrientation(orientation);
     printer.setFullPage(fullPage);
-    if (!painter.begin(&printer))
-        throw EInOutError(QStringLiteral("Cannot print to %1").arg(result.target));
-    return result;
+    const QPageLayout layout = printer.pageLayout();
+    const QRect area = fullPage
+        ? layout.fullRectPixels(printer.resolution())
+        : QRect(QPoint(), layout.paintRectPixels(printer.resolution()).size());
+    Paint(printer, area, printer.resolution(), info.printerName(), draw);
+    return { false, info.printerName() };
+}
+
+// Draws the chart into `target` (in pixels of `resolution` per inch) as vector graphics. It is
+// laid out afresh at the target's size as the screen would show it, so that its text prints at
+// the size it has on the screen, then put back.
+void RenderChart(QChartView &view, QPainter &painter, const QRect &target, int resolution)
+{
+    QChart *chart = view.chart();
+    const QSizeF screen = chart->size();
+    const QSizeF page = QSizeF(target.size()) * view.logicalDpiX() / resolution;
+    chart->resize(page);
+    if (chart->layout())
+        chart->layout()->activate();
+    chart->scene()->render(&painter, target, QRectF(chart->scenePos(), page));
+    chart->resize(screen);
+    if (chart->layout())
+        chart->layout()->activate();
 }
 
 } // namespace
@@ -47,17 +98,14 @@ void SetFileOutputOnly(bool fileOnly)
     FileOnly() = fileOnly;
 }
 
-Result PrintPicture(
-    const QImage &picture, bool landscape, int marginPercent, const QString &pdfFallback)
+Result PrintChart(QChartView &view, bool landscape, int marginPercent, const QString &pdfFallback)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPainter painter;
-    const Result result = Begin(printer, painter, landscape, true, pdfFallback);
-    const QRect page = printer.pageLayout().fullRectPixels(printer.resolution());
-    const int dx = page.width() * marginPercent / 100, dy = page.height() * marginPercent / 100;
-    painter.drawImage(page.adjusted(dx, dy, -dx, -dy), picture);
-    painter.end();
-    return result;
+    return PrintOnePage(landscape ? QPageLayout::Landscape : QPageLayout::Portrait, true,
+        pdfFallback, [&](QPainter &painter, const QRect &sheet, int resolution) {
+            const int dx = sheet.width() * marginPercent / 100;
+            const int dy = sheet.height() * marginPercent / 100;
+            RenderChart(view, painter, sheet.adjusted(dx, dy, -dx, -dy), resolution);
+        });
 }
 
 TPrinterCanvas::TPrinterCanvas(QPainter &painter, int pixelsPerInch, const QRect &page)
@@ -87,21 +135,25 @@ int TPrinterCanvas::TextHeight() const
     return m_painter.fontMetrics().height();
 }
 
+int TPrinterCanvas::WrappedTextHeight(int width, const QString &text) const
+{
+    return m_painter.fontMetrics()
+        .boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, text)
+        .height();
+}
+
+void TPrinterCanvas::WrappedTextOut(const QRect &rect, const QString &text)
+{
+    m_painter.drawText(rect, Qt::TextWordWrap, text);
+}
+
 Result PrintPage(const QString &pdfFallback, const std::function<void(TPrinterCanvas &)> &draw)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPainter painter;
-    const Result result = Begin(printer, painter, false, false, pdfFallback);
-    const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    TPrinterCanvas canvas(painter, printer.resolution(), QRect(QPoint(0, 0), printable));
-    try {
-        draw(canvas);
-    } catch (...) {
-        painter.end();
-        throw;
-    }
-    painter.end();
-    return result;
+    return PrintOnePage(QPageLayout::Portrait, false, pdfFallback,
+        [&](QPainter &painter, const QRect &page, int resolution) {
+            TPrinterCanvas canvas(painter, resolution, page);
+            draw(canvas);
+        });
 }
 
 } // namespace Printer

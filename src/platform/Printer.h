@@ -7,10 +7,11 @@
 
 #include <functional>
 
+class QChartView;
 class QPainter;
 
 // Printing on the desktop's default printer. Where no printer is configured the page goes to a
-// PDF file instead, so a print is never silently lost.
+// PDF file instead (written safely, see SafeFile), so a print is never silently lost.
 namespace Printer {
 
 // Tests print to the PDF file whatever printers the machine has.
@@ -22,9 +23,10 @@ struct Result
     QString target; // the printer's name, or the PDF file written
 };
 
-// Prints the picture stretched over the printable area, with margins in percent of the page.
-Result PrintPicture(
-    const QImage &picture, bool landscape, int marginPercent, const QString &pdfFallback);
+// Prints the view's chart over the sheet within margins of `marginPercent` of it on each side.
+// The chart is laid out afresh at that area's shape and drawn at the printer's resolution, so
+// its lines and text are as sharp as the printer makes them.
+Result PrintChart(QChartView &view, bool landscape, int marginPercent, const QString &pdfFallback);
 
 // The page of a print job as the program draws on it, in printer pixels from the corner of the
 // printable area: pictures stretched into rectangles and text placed by its top-left corner.
@@ -43,6 +45,10 @@ public:
     void SetFont(const QFont &font);
     void TextOut(int x, int y, const QString &text);
     int TextHeight() const;
+    // The height of `text` broken into lines at word boundaries to fit `width`.
+    int WrappedTextHeight(int width, const QString &text) const;
+    // Writes `text` so broken from the top-left corner of `rect`.
+    void WrappedTextOut(const QRect &rect, const QString &text);
 
 private:
     QPainter &m_painter;

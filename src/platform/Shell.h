@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // The desktop: documents open in their own programs, and processes start detached.
@@ -9,8 +10,9 @@ class IShellService
 {
 public:
     virtual ~IShellService() = default;
-    // Returns at once; the result of the desktop's own program is not waited for.
-    virtual bool OpenDocument(const QString &path) = 0;
+    // Hands the document to the desktop and returns at once, without waiting for its program.
+    // `cannotOpen` runs, now or once the desktop has said so, when no program opened it.
+    virtual void OpenDocument(const QString &path, const std::function<void()> &cannotOpen) = 0;
     virtual bool StartProcess(const QString &program) = 0;
 };
 

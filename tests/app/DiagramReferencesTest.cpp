@@ -1,5 +1,6 @@
 #include "app/DiagramReferences.h"
 #include "platform/Exceptions.h"
+#include "platform/TextFile.h"
 #include "support/TestRegistry.h"
 
 #include <QFile>
@@ -52,10 +53,41 @@ private slots:
         QVERIFY(Block("", QStringLiteral("Ag-Sn")).isEmpty());
     }
 
-    void eachByteIsOneCharacter()
+    void utf8AndTheOlder8BitFilesKeepTheirLetters_data()
     {
-        QCOMPARE(Block("[Ag-Sn] Pawe\xb3 Fima \xe9|\n", QStringLiteral("Ag-Sn")),
-            QStringList({ QStringLiteral(" Pawe\u00b3 Fima \u00e9") }));
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("UTF-8") << QByteArray("[Ag-Sn] Pawe\xc5\x82 Fima \xc3\xa9|\n")
+                               << QStringLiteral(" Pawe\u0142 Fima \u00e9");
+        QTest::newRow("Windows-1250") << QByteArray("[Ag-Sn] Pawe\xb3 Fima \xe9|\n")
+                                      << QStringLiteral(" Pawe\u0142 Fima \u00e9");
+        QTest::newRow("UTF-8 with an 8-bit line") << QByteArray("[Ag-Sn] \xc5\x81\xc3\xb3")
+                + "d\xc5\xba\n\x8c\xb9\xe6|\n" << QStringLiteral(" \u0141\u00f3d\u017a");
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xef\xbb\xbf[Ag-Sn] a|\n") << QStringLiteral(" a");
+    }
+
+    void utf8AndTheOlder8BitFilesKeepTheirLetters()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, entry);
+        QCOMPARE(Block(text, QStringLiteral("Ag-Sn")).value(0), entry);
+        QCOMPARE(Block(text + "[Bi-Sn] \x8c\xb9\xe6 \xc5\x9b|", QStringLiteral("Bi-Sn")),
+            QStringList({ QStringLiteral(" \u015a\u0105\u0107 \u015b") }));
+    }
+
+    void aLineBeyondAnyReferenceIsRefusedByItsNumber()
+    {
+        const QByteArray text = "[Ag-Sn] a\n" + QByteArray(TextFile::MaxLineBytes, 'x') + "\n"
+            + QByteArray(TextFile::MaxLineBytes + 1, 'x') + "|\n";
+        try {
+            Block(text, QStringLiteral("Ag-Sn"));
+            QFAIL("no error raised");
+        } catch (const EInOutError &e) {
+            QCOMPARE(e.Message(),
+                QStringLiteral(
+                    "Line 3 is longer than 64 KB; no line of this kind of file is so long."));
+        }
     }
 
     void aFileIsReadAndAMissingOneRaisesAnIoError()

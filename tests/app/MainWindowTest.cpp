@@ -132,6 +132,26 @@ private slots:
                                    + QStringLiteral("/NIST/Release5/props01.html") }));
     }
 
+    void documentsThatOpenNowhereAreNamedWithTheirFullPath()
+    {
+        const QString help = p->folder.DatabasePath() + QStringLiteral("/VIRELT 2 PL.pdf");
+        const QString nist
+            = p->folder.DatabasePath() + QStringLiteral("/NIST/Release5/props01.html");
+        p->shell().documentsOpen = false;
+        fmStart->MainMenu1.Help1->trigger();
+        QVERIFY(QFile::remove(nist));
+        fmStart->MainMenu1.NISTdatabase2->trigger();
+        QCOMPARE(p->shell().documents, QStringList({ help }));
+        QCOMPARE(p->dialogs().Texts(QStringLiteral("MessageDlg")),
+            QStringList({ QStringLiteral("No program on this computer opens the document "
+                                         "\"VIRELT 2 PL.pdf\". You can open it by hand: ")
+                    + help,
+                QStringLiteral("The document \"props01.html\" is missing. It "
+                               "belongs at ")
+                    + nist }));
+        QCOMPARE(p->dialogs().shown.front().type, int(mtError));
+    }
+
     void theAccessPathBoxChangesNothing()
     {
         p->dialogs().inputAnswers << QStringLiteral("/somewhere/else");

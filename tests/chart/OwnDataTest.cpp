@@ -10,6 +10,12 @@ class OwnDataTest : public ChartTestCase
 {
     Q_OBJECT
 private:
+    static void WriteFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
     // Opens the own-data window from the chart window's menu and runs `act` inside it.
     void RunOwnData(std::function<void()> act)
     {
@@ -93,8 +99,34 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("0.1;7.5\r\n0.2;7.4\r\n"));
         QCOMPARE(loaded, QStringLiteral("0.1;7.5\n0.2;7.4"));
-        RunOwnData([] { fmWlasnedane->sbLoad->click(); }); // cancelled: the memo stays empty
-        QVERIFY(fmWlasnedane->Memo1->toPlainText().isEmpty());
+    }
+
+    void typedRowsStayUnlessAFileIsRead()
+    {
+        Open("Binary systems", "Tb-Ta", "Density");
+        const QString bom = p->folder.Path() + "/Save/bom.txt";
+        const QString tooLong = p->folder.Path() + "/Save/long.txt";
+        WriteFile(bom, QByteArray("\xef\xbb\xbf") + "0.1;7.5\r\n");
+        WriteFile(tooLong, "0.1;7.5\n" + QByteArray(100000, '1') + "\n");
+        const QString kept = p->folder.Path() + "/Save/kept.txt";
+        p->dialogs().fileAnswers << QString() << kept << tooLong << bom;
+        QStringList shown;
+        RunOwnData([&] {
+            fmWlasnedane->Memo1->setPlainText("0.3;7.2\n0.4;7.1");
+            fmWlasnedane->sbLoad->click(); // cancelled
+            fmWlasnedane->sbSave->click();
+            for (int i = 0; i < 2; ++i) {
+                fmWlasnedane->sbLoad->click();
+                shown << fmWlasnedane->Memo1->toPlainText();
+            }
+        });
+        QFile saved(kept);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("0.3;7.2\r\n0.4;7.1\r\n"));
+        QCOMPARE(shown, QStringList({ "0.3;7.2\n0.4;7.1", "0.1;7.5" }));
+        QCOMPARE(p->dialogs().Texts("Exception"),
+            QStringList({ "Cannot load file \"" + tooLong
+                + "\". Line 2 is longer than 64 KB; no line of this kind of file is so long." }));
     }
 };
 

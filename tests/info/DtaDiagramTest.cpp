@@ -78,15 +78,31 @@ private slots:
     void theDiagramPrintsScaledFromTheScreenToThePrinter()
     {
         const QRect page(0, 0, 4800, 6600);
-        QCOMPARE(TfmDiagram::PrintRect(QSize(500, 400), 300, 96, page), QRect(20, 100, 1500, 1200));
-        QCOMPARE(TfmDiagram::PrintRect(QSize(500, 400), 600, 96, page).size(), QSize(3000, 2400));
+        QCOMPARE(TfmDiagram::PrintRect(QSize(500, 400), 300, 96, page, 50, 0),
+            QRect(20, 100, 1500, 1200));
+        QCOMPARE(
+            TfmDiagram::PrintRect(QSize(500, 400), 600, 96, page, 50, 0).size(), QSize(3000, 2400));
         // A printer coarser than the screen prints the picture at its own size, never empty.
-        QCOMPARE(TfmDiagram::PrintRect(QSize(500, 400), 72, 96, page), QRect(20, 100, 500, 400));
+        QCOMPARE(
+            TfmDiagram::PrintRect(QSize(500, 400), 72, 96, page, 20, 0), QRect(20, 100, 500, 400));
         // A picture larger than the page is shrunk into it, keeping its shape.
-        const QRect large = TfmDiagram::PrintRect(QSize(1000, 500), 1200, 96, page);
+        const QRect large = TfmDiagram::PrintRect(QSize(1000, 500), 1200, 96, page, 50, 0);
         QCOMPARE(large.topLeft(), QPoint(20, 100));
         QVERIFY(large.right() <= page.right());
         QVERIFY(qAbs(large.width() - 2 * large.height()) <= 2);
+    }
+
+    void thePrintedDiagramLeavesRoomForItsTitleAndReferences()
+    {
+        const QRect page(0, 0, 4792, 6851);
+        // An 18-point title at 600 dpi is 150 pixels high: the picture starts below it.
+        QCOMPARE(TfmDiagram::PrintRect(QSize(640, 480), 600, 96, page, 150, 400),
+            QRect(20, 160, 3840, 2880));
+        // A tall picture gives way to the references below it, keeping its shape.
+        const QRect tall = TfmDiagram::PrintRect(QSize(700, 1000), 600, 96, page, 150, 900);
+        QCOMPARE(tall.top(), 160);
+        QVERIFY(tall.bottom() <= page.bottom() - 900 && tall.bottom() >= page.bottom() - 902);
+        QVERIFY(qAbs(tall.width() * 1000 - tall.height() * 700) <= 1000);
     }
 
     void theDiagramWindowPrintsToAPdfWithoutAPrinter()

@@ -56,10 +56,11 @@ QStringList RecordingDialogs::Texts(const QString &kind) const
     return texts;
 }
 
-bool RecordingShell::OpenDocument(const QString &path)
+void RecordingShell::OpenDocument(const QString &path, const std::function<void()> &cannotOpen)
 {
     documents << path;
-    return true;
+    if (!documentsOpen)
+        cannotOpen();
 }
 
 bool RecordingShell::StartProcess(const QString &program)

@@ -50,8 +50,9 @@ public:
     QStringList documents;
     QStringList processes;
     bool startSucceeds = true;
+    bool documentsOpen = true; // false: a desktop with no program for the documents
 
-    bool OpenDocument(const QString &path) override;
+    void OpenDocument(const QString &path, const std::function<void()> &cannotOpen) override;
     bool StartProcess(const QString &program) override;
 };
 

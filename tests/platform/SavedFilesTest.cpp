@@ -1,0 +1,144 @@
+#include "platform/Chart.h"
+#include "platform/Exceptions.h"
+#include "platform/Printer.h"
+#include "platform/SafeFile.h"
+#include "platform/TextFile.h"
+#include "support/TestRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// While it lives, no file of this process can grow beyond `bytes`: writes past that fail as
+// they do on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldSignal);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_oldSignal)(int) = nullptr;
+};
+
+using Save = std::function<void(const QString &path)>;
+
+} // namespace
+
+class SavedFilesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Printer::SetFileOutputOnly(true); }
+    void cleanupTestCase() { Printer::SetFileOutputOnly(false); }
+
+    void aSaveOnAFullDiskLeavesTheOldFileAndSaysWhy_data()
+    {
+        QTest::addColumn<Save>("save");
+        QTest::newRow("text") << Save([](const QString &path) {
+            TextFile::Write(path, QStringList(40, QStringLiteral("0.5\t\t9.3\t\t")));
+        });
+        QTest::newRow("bitmap") << Save([](const QString &path) {
+            QImage picture(64, 48, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            SafeFile::WriteImage(path, picture, "BMP");
+        });
+        QTest::newRow("PDF") << Save([](const QString &path) {
+            Printer::PrintPage(
+                path, [](Printer::TPrinterCanvas &canvas) { canvas.TextOut(50, 50, "VIRELT 2"); });
+        });
+    }
+
+    void aSaveOnAFullDiskLeavesTheOldFileAndSaysWhy()
+    {
+        QFETCH(Save, save);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Density of Ag-Sn.old"));
+        Put(path, "the good file");
+        try {
+            FileSizeLimit full(100);
+            save(path);
+            QFAIL("no error raised");
+        } catch (const EInOutError &e) {
+            QVERIFY2(e.Message().startsWith("Cannot write file \"" + path + "\". "),
+                qPrintable(e.Message()));
+            QVERIFY2(e.Message().size() > path.size() + 22, "the reason is missing");
+        }
+        QCOMPARE(Read(path), QByteArray("the good file"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({ "Density of Ag-Sn.old" }));
+        save(path);
+        QVERIFY(Read(path).size() > 100);
+    }
+
+    void theChartIsPrintedAsADrawingOnALandscapePage()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("Density of Ag-Sn.pdf"));
+        TDBChart chart(nullptr, QStringLiteral("DBChart1"));
+        chart.SetTitle(QStringLiteral("Ag-Sn"));
+        auto *series = new TLineSeries(&chart);
+        series->AddXY(0, 7.3);
+        series->AddXY(1, 7.0);
+        chart.AddSeries(series);
+        chart.resize(640, 480);
+        chart.show();
+        const QSize screen = chart.chart()->size().toSize();
+        QCOMPARE(Printer::PrintChart(chart, true, 5, pdf).target, pdf);
+        const QByteArray bytes = Read(pdf);
+        // Lines and text as such, no picture of the screen.
+        QVERIFY(bytes.contains("/Type /Font"));
+        QVERIFY(!bytes.contains("/Subtype /Image"));
+        const QRegularExpressionMatch box
+            = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(bytes);
+        QVERIFY(box.hasMatch());
+        QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
+        QCOMPARE(chart.chart()->size().toSize(), screen);
+    }
+
+    void savedTextKeepsEveryLetter()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("[2003Vel1]_Density.txt"));
+        TextFile::Write(
+            path, { QStringLiteral("Pawe\u0142 Fima"), QStringLiteral("\u03b7 [mPa s]") });
+        QCOMPARE(Read(path), QByteArray("Pawe\xc5\x82 Fima\r\n\xce\xb7 [mPa s]\r\n"));
+        QCOMPARE(TextFile::Read(path),
+            QStringList({ QStringLiteral("Pawe\u0142 Fima"), QStringLiteral("\u03b7 [mPa s]") }));
+    }
+};
+
+VIRELT_TEST(SavedFilesTest)
+#include "SavedFilesTest.moc"
