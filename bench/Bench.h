@@ -9,11 +9,13 @@ struct Entry
 {
     const char *name;
     std::function<void()> body;
+    // Runs once and prints its own timings.
+    bool once = false;
 };
 std::vector<Entry> &Entries();
-inline bool Add(const char *name, std::function<void()> body)
+inline bool Add(const char *name, std::function<void()> body, bool once = false)
 {
-    Entries().push_back({ name, std::move(body) });
+    Entries().push_back({ name, std::move(body), once });
     return true;
 }
 // Keeps a computed value alive so the optimiser cannot drop the work.
@@ -21,3 +23,5 @@ void Consume(double value);
 } // namespace Bench
 
 #define VIRELT_BENCH(id, name, body) static const bool id##_bench = Bench::Add(name, body);
+#define VIRELT_BENCH_ONCE(id, name, body)                                                          \
+    static const bool id##_bench = Bench::Add(name, body, true);
