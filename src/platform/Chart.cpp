@@ -24,6 +24,22 @@ constexpr qreal LegendLineExtra = 3;
 constexpr qreal LegendShare = 0.32;
 constexpr qreal LegendMinimumWidth = 140;
 
+// A title as the legend shows it in `room` pixels: whole on one line, else broken at a blank
+// onto a second line, and only what still does not fit cut short.
+QString FitTitle(const QFontMetricsF &fm, const QString &title, qreal room)
+{
+    if (fm.horizontalAdvance(title) <= room)
+        return title;
+    for (qsizetype blank = title.lastIndexOf(u' '); blank > 0;
+         blank = title.lastIndexOf(u' ', blank - 1)) {
+        const QString first = title.left(blank).trimmed();
+        if (!first.isEmpty() && fm.horizontalAdvance(first) <= room)
+            return first + u'\n'
+                + fm.elidedText(title.mid(blank + 1).trimmed(), Qt::ElideRight, room);
+    }
+    return fm.elidedText(title, Qt::ElideRight, room);
+}
+
 } // namespace
 
 // All markers of the chart's point series, painted in one pass over the whole chart, so a
@@ -307,7 +323,6 @@ void ChartLegendItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
     painter->drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
     painter->setFont(m_view->LegendFont());
     const QFontMetricsF fm(m_view->LegendFont());
-    const qreal line = fm.height() + LegendLineExtra;
     qreal y = LegendPadding;
     int entry = 0;
     for (TChartSeries *series : m_view->m_series) {
@@ -329,9 +344,12 @@ void ChartLegendItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
                 QPointF(LegendPadding, mid), QPointF(LegendPadding + LegendSymbol, mid));
         }
         painter->setPen(Qt::black);
-        painter->drawText(QPointF(LegendPadding + LegendSymbol + LegendGap, y + fm.ascent()),
-            m_view->m_legendTexts[entry]);
-        y += line;
+        for (const QString &line : m_view->m_legendTexts[entry].split(u'\n')) {
+            painter->drawText(
+                QPointF(LegendPadding + LegendSymbol + LegendGap, y + fm.ascent()), line);
+            y += fm.height();
+        }
+        y += LegendLineExtra;
         ++entry;
     }
 }
@@ -519,13 +537,17 @@ void TDBChart::LayoutLegend()
     // The chart takes the view's size; on a resize the view has it first.
     const qreal room = std::max(LegendMinimumWidth, width() * LegendShare);
     const qreal legendWidth = std::ceil(std::min(frame + widest + 1, room));
-    for (const QString &title : titles)
-        m_legendTexts << fm.elidedText(title, Qt::ElideRight, legendWidth - frame);
-    m_legendSize = QSizeF(legendWidth,
-        std::ceil(
-            2 * LegendPadding + titles.size() * (fm.height() + LegendLineExtra) - LegendLineExtra));
+    qreal height = 2 * LegendPadding - LegendLineExtra;
+    bool cut = false;
+    for (const QString &title : titles) {
+        const QString shown = FitTitle(fm, title, legendWidth - frame);
+        m_legendTexts << shown;
+        height += (shown.count(u'\n') + 1) * fm.height() + LegendLineExtra;
+        cut = cut || QString(shown).replace(u'\n', u' ') != title;
+    }
+    m_legendSize = QSizeF(legendWidth, std::ceil(height));
     // A title cut short is shown whole when the pointer rests on the legend.
-    m_legend->setToolTip(m_legendTexts == titles ? QString() : titles.join(u'\n'));
+    m_legend->setToolTip(cut ? titles.join(u'\n') : QString());
     chart()->setMargins(m_margins + QMargins(0, 0, int(legendWidth + LegendSpacing), 0));
     m_legend->show();
     PlaceLegend();
@@ -579,8 +601,11 @@ void TDBChart::UpdateAxes()
 
 static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
 {
-    if (axis->min() != scale.min || axis->max() != scale.max)
-        axis->setRange(scale.min, scale.max);
+    // Qt places ticks from the anchor while they stay within the range; a hair more range keeps
+    // rounding from dropping the last one.
+    const double max = scale.max + scale.step * 1e-6;
+    if (axis->min() != scale.min || axis->max() != max)
+        axis->setRange(scale.min, max);
     if (axis->tickAnchor() != scale.min)
         axis->setTickAnchor(scale.min);
     if (axis->tickInterval() != scale.step)
@@ -607,7 +632,7 @@ void TDBChart::ScaleAxes()
         return bottomFont.horizontalAdvance(label) + 3 * bottomFont.averageCharWidth() + 12;
     }));
     ApplyScale(m_left, ChooseAxisScale(m_lowY, m_highY, plot.height(), [&](const QString &) {
-        return 2 * leftFont.height();
+        return 3 * leftFont.height();
     }));
     m_scaling = false;
 }

@@ -143,11 +143,14 @@ public:
     // Shows each series' legend entry as the series asks; no entries, no legend.
     void ApplyLegendFlags();
     // The legend as drawn: its box in chart coordinates, its font and the text of each entry
-    // (a title the legend cannot hold whole ends in an ellipsis).
+    // (a long title goes on to a second line at a blank; what still does not fit ends in an
+    // ellipsis).
     bool LegendVisible() const;
     QRectF LegendRect() const;
     QFont LegendFont() const;
     QStringList LegendTexts() const;
+    // A readable plot; a layout gives the chart whatever room is left beyond that.
+    QSize sizeHint() const override { return QSize(480, 360); }
     // The chart as a picture; an unshown chart renders at a useful size.
     QImage ToImage();
     bool SaveToBitmapFile(const QString &path);

@@ -17,8 +17,8 @@ void Write(const QString &path, const QStringList &lines)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2")
-                              .arg(path, file.errorString()));
+        throw EInOutError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
 }
 
 } // namespace TextFile
@@ -29,7 +29,8 @@ QStringList Read(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw EInOutError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     return Lines(file.readAll());
 }
 
