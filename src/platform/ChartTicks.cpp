@@ -43,7 +43,8 @@ AxisScale ChooseAxisScale(double low, double high, double axisLength,
             const double widest = std::max(
                 spaceFor(TickLabel(s.min, s.decimals)), spaceFor(TickLabel(s.max, s.decimals)));
             best = s;
-            if (ticks <= 2 || widest * (ticks - 1) <= axisLength)
+            // Qt gives each label the axis length over the number of ticks.
+            if (ticks <= 2 || widest * ticks <= axisLength)
                 return s;
         }
     }
