@@ -3,8 +3,6 @@
 #include "platform/ChartTicks.h"
 
 #include <QGraphicsItem>
-#include <QLegendMarker>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -365,11 +363,8 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     setRenderHint(QPainter::Antialiasing);
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
-    // Axis labels use the program's decimal comma, as its grids do.
-    QLocale comma(QLocale::German);
-    comma.setNumberOptions(QLocale::OmitGroupSeparator);
     c->setLocalizeNumbers(true);
-    c->setLocale(comma);
+    c->setLocale(AxisLocale());
     c->addAxis(m_bottom, Qt::AlignBottom);
     c->addAxis(m_left, Qt::AlignLeft);
     m_bottom->setTickType(QValueAxis::TicksDynamic);
@@ -415,6 +410,7 @@ TDBChart::~TDBChart()
     // are gone; their destroyed signals must not reach the series list then.
     for (TChartSeries *series : m_series)
         disconnect(series->Series(), nullptr, this, nullptr);
+    disconnect(chart(), nullptr, this, nullptr);
 }
 
 void TDBChart::SetColor(TColor color)

@@ -5,14 +5,17 @@
 #include <algorithm>
 #include <cmath>
 
-QString TickLabel(double value, int decimals)
+QLocale AxisLocale()
 {
     // Axis labels use the program's decimal comma, as its grids do.
-    static const QLocale comma = [] {
-        QLocale l(QLocale::German);
-        l.setNumberOptions(QLocale::OmitGroupSeparator);
-        return l;
-    }();
+    QLocale comma(QLocale::German);
+    comma.setNumberOptions(QLocale::OmitGroupSeparator);
+    return comma;
+}
+
+QString TickLabel(double value, int decimals)
+{
+    static const QLocale comma = AxisLocale();
     if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0; // no "-0"
     return comma.toString(value, 'f', decimals);

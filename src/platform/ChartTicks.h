@@ -1,8 +1,9 @@
 #pragma once
 
-#include <functional>
-
+#include <QLocale>
 #include <QString>
+
+#include <functional>
 
 // The scale of one axis: its range, the distance between labelled ticks and the decimals the
 // labels need to tell the ticks apart.
@@ -13,6 +14,9 @@ struct AxisScale
     double step = 0.2;
     int decimals = 1;
 };
+
+// The numbers of the axis labels: decimal comma, no grouping.
+QLocale AxisLocale();
 
 // The label a tick value shows with `decimals` places.
 QString TickLabel(double value, int decimals);
