@@ -3,20 +3,12 @@
 
 #include "Bench.h"
 
-#include "app/Main.h"
-#include "app/Startup.h"
-#include "app/uSelect.h"
 #include "chart/ChartBuilders.h"
 #include "chart/uWlasnedane.h"
 #include "chart/uWykresy.h"
-#include "data/uDataModule.h"
-#include "platform/Application.h"
-#include "platform/Paths.h"
-#include "platform/SqlConnection.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -24,11 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-void Choose(TDBLookupComboBox *combo, const QString &text)
-{
-    combo->Choose(combo->findText(text));
-}
 
 QString WriteOwnData(const QString &folder, int points)
 {
@@ -76,18 +63,8 @@ Times DrawOwnData(const QString &path)
 
 void OwnDataSizes()
 {
-    Paths::OverrideExeFolder(QDir(QCoreApplication::applicationDirPath() + "/..").absolutePath());
-    CreateStartupObjects();
-    Choose(fmStart->dblSelectSystem, "Binary systems");
-    dmDataModule->OpenTabUkl();
-    Choose(fmSelect->dblSelect, "Ag-Sn");
-    Choose(fmSelect->dblWlasnosci, "Density");
-    dmDataModule->OpenAutor();
-    dmDataModule->OpenAutor1();
-    dmDataModule->OpenX();
-    fmWykres = new TfmWykres(fmSelect);
+    Bench::OpenChartWindow();
     fmWykres->resize(1400, 900);
-    fmWykres->show();
     QTemporaryDir folder;
     DrawOwnData(WriteOwnData(folder.path(), 1000)); // warm-up
     double first = 0;
@@ -99,10 +76,7 @@ void OwnDataSizes()
         std::printf("  %7d points: load %8.2f ms, draw %8.2f ms, total %8.2f ms (%.1f x)\n", points,
             t.load, t.draw, total, total / first);
     }
-    delete fmWykres.data();
-    Application().DestroyAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SqlConnection::CloseAll();
+    Bench::StopProgram();
 }
 
 } // namespace

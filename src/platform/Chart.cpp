@@ -40,49 +40,45 @@ QString FitTitle(const QFontMetricsF &fm, const QString &title, qreal room)
 
 } // namespace
 
-// All markers of the chart's point series, painted in one pass over the whole chart, so a
-// marker on the plot's edge is drawn whole.
-class ChartPointsItem : public QGraphicsItem
+// Something the chart draws over Qt's own items; clicks go through to the chart.
+class ChartOverlay : public QGraphicsItem
 {
 public:
-    ChartPointsItem(TDBChart *view, QGraphicsItem *parent)
-        : QGraphicsItem(parent)
+    ChartOverlay(TDBChart *view, qreal z)
+        : QGraphicsItem(view->chart())
         , m_view(view)
     {
         setAcceptedMouseButtons(Qt::NoButton);
+        setZValue(z);
     }
+    // Call before the item's extent changes.
     void Refresh()
     {
         prepareGeometryChange();
         update();
     }
-    QRectF boundingRect() const override { return m_view->chart()->rect(); }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override;
 
-private:
+protected:
     TDBChart *m_view;
 };
 
-// The legend: a box as large as its entries need, right of the plot.
-class ChartLegendItem : public QGraphicsItem
+// All markers of the chart's point series, painted in one pass over the whole chart, so a
+// marker on the plot's edge is drawn whole.
+class ChartPointsItem : public ChartOverlay
 {
 public:
-    ChartLegendItem(TDBChart *view, QGraphicsItem *parent)
-        : QGraphicsItem(parent)
-        , m_view(view)
-    {
-        setAcceptedMouseButtons(Qt::NoButton);
-    }
-    void Refresh()
-    {
-        prepareGeometryChange();
-        update();
-    }
+    using ChartOverlay::ChartOverlay;
+    QRectF boundingRect() const override { return m_view->chart()->rect(); }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override;
+};
+
+// The legend: a box as large as its entries need, right of the plot.
+class ChartLegendItem : public ChartOverlay
+{
+public:
+    using ChartOverlay::ChartOverlay;
     QRectF boundingRect() const override { return QRectF(QPointF(0, 0), m_view->m_legendSize); }
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override;
-
-private:
-    TDBChart *m_view;
 };
 
 // ---------------------------------------------------------------- TChartSeries
@@ -380,10 +376,9 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     c->addSeries(frame);
     frame->attachAxis(m_bottom);
     frame->attachAxis(m_left);
-    m_points = new ChartPointsItem(this, c);
-    m_points->setZValue(100);
-    m_legend = new ChartLegendItem(this, c);
-    m_legend->setZValue(110);
+    // Above every series and axis.
+    m_points = new ChartPointsItem(this, 100);
+    m_legend = new ChartLegendItem(this, 110);
     connect(c, &QChart::plotAreaChanged, this, [this] {
         ScaleAxes();
         PlaceLegend();
