@@ -163,12 +163,15 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
 
 QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
+    if (orientation == Qt::Vertical || (role != Qt::DisplayRole && role != Qt::TextAlignmentRole))
         return {};
     const std::vector<TColumn> columns = Effective();
-    return section < int(columns.size()) ? columns[section].title : QString();
+    if (section >= int(columns.size()))
+        return {};
+    // A title stands like its cells, so the title of a wide text column is where its texts begin.
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns[section].alignment | Qt::AlignVCenter);
+    return columns[section].title;
 }
 
 // ---------------------------------------------------------------- TDBGrid
