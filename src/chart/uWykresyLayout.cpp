@@ -51,9 +51,10 @@ QCheckBox *CheckBox(QWidget *parent, const char *name, const QString &caption, b
     return box;
 }
 
-TColumn Col(const char *field, const QString &title, int width = 64)
+TColumn Col(const char *field, const QString &title, int width = 64,
+    Qt::Alignment alignment = Qt::AlignCenter)
 {
-    return { QLatin1String(field), title, width, Qt::AlignCenter };
+    return { QLatin1String(field), title, width, alignment };
 }
 
 // A temperature tab: publication picker, equations grid, and the Show/Clear/Graph row.
@@ -284,9 +285,10 @@ void TfmWykres::BuildLayout()
     Panel1->setFixedHeight(84); // the titles and three references
     dbgPublikacje = Grid(Panel1, "dbgPublikacje",
         { Col("OZNACZENIE", QStringLiteral("REFERENCES"), 90),
-            Col("NAZWISKA", QStringLiteral("AUTHORS"), 150),
-            Col("TYTUL", QStringLiteral("TITLE"), 200),
-            Col("CZASOPISMO", QStringLiteral("JOURNAL"), 110),
+            // Long texts read from the left.
+            Col("NAZWISKA", QStringLiteral("AUTHORS"), 150, Qt::AlignLeft),
+            Col("TYTUL", QStringLiteral("TITLE"), 200, Qt::AlignLeft),
+            Col("CZASOPISMO", QStringLiteral("JOURNAL"), 110, Qt::AlignLeft),
             Col("WOLUMIN", QStringLiteral("VOL"), 40), Col("ROK", QStringLiteral("YEAR"), 40),
             Col("STRONY", QStringLiteral("PAGES"), 60) },
         dm->dsPublikacje);
