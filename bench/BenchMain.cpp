@@ -27,6 +27,11 @@ int main(int argc, char **argv)
     for (const auto &entry : Bench::Entries()) {
         if (filter && !std::strstr(entry.name, filter))
             continue;
+        if (entry.once) {
+            std::printf("%s\n", entry.name);
+            entry.body();
+            continue;
+        }
         using Clock = std::chrono::steady_clock;
         entry.body(); // warm-up
         int runs = 0;

@@ -1,5 +1,6 @@
 // Start-up of the program on the shipped database, and the example isotherm: Ag-Sn density of
-// "[2001Kor1]" at 673 K, from the chart window's Show to the drawn series.
+// "[2001Kor1]" at 673 K, from the chart window's Show to the drawn series. The program set-up
+// that other benchmarks share lives here too.
 
 #include "Bench.h"
 
@@ -17,30 +18,42 @@
 
 namespace {
 
-// The program runs from the folder of the bench, beside which the build puts the database.
-void UseBuildFolder()
+void StartAndStop()
 {
-    Paths::OverrideExeFolder(QDir(QCoreApplication::applicationDirPath() + "/..").absolutePath());
+    Bench::StartProgram();
+    Bench::StopProgram();
 }
+
+void ExampleIsotherm()
+{
+    Bench::OpenChartWindow();
+    fmWykres->chbShow->setChecked(true);
+    Bench::Choose(fmWykres->dblAutor, "[2001Kor1]");
+    fmWykres->edT1->setText("673");
+    fmWykres->sbShowClick();
+    Bench::Consume(fmWykres->DBChart1->Series(1)->YValue(0));
+    Bench::StopProgram();
+}
+
+} // namespace
+
+namespace Bench {
 
 void Choose(TDBLookupComboBox *combo, const QString &text)
 {
     combo->Choose(combo->findText(text));
 }
 
-void StartAndStop()
+void StartProgram()
 {
-    UseBuildFolder();
+    // The program runs from the folder of the bench, beside which the build puts the database.
+    Paths::OverrideExeFolder(QDir(QCoreApplication::applicationDirPath() + "/..").absolutePath());
     CreateStartupObjects();
-    Application().DestroyAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    SqlConnection::CloseAll();
 }
 
-void ExampleIsotherm()
+void OpenChartWindow()
 {
-    UseBuildFolder();
-    CreateStartupObjects();
+    StartProgram();
     Choose(fmStart->dblSelectSystem, "Binary systems");
     dmDataModule->OpenTabUkl();
     Choose(fmSelect->dblSelect, "Ag-Sn");
@@ -50,18 +63,17 @@ void ExampleIsotherm()
     dmDataModule->OpenX();
     fmWykres = new TfmWykres(fmSelect);
     fmWykres->show();
-    fmWykres->chbShow->setChecked(true);
-    Choose(fmWykres->dblAutor, "[2001Kor1]");
-    fmWykres->edT1->setText("673");
-    fmWykres->sbShowClick();
-    Bench::Consume(fmWykres->DBChart1->Series(1)->YValue(0));
+}
+
+void StopProgram()
+{
     delete fmWykres.data();
     Application().DestroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SqlConnection::CloseAll();
 }
 
-} // namespace
+} // namespace Bench
 
 VIRELT_BENCH(startup, "start-up: data module and 27 windows", StartAndStop)
 VIRELT_BENCH(example, "start-up and the example isotherm at 673 K", ExampleIsotherm)

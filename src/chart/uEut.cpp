@@ -14,9 +14,10 @@
 TfmEut::TfmEut(QWidget *owner)
     : TForm(owner, QStringLiteral("fmEut"), QStringLiteral("Virelt 2"))
 {
-    setFixedSize(343, 120);
+    resize(343, 120);
     SetBackground(this, clMoneyGreen);
     auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     lblEut = new QLabel(this);
     lblEut->setObjectName(QStringLiteral("lblEut"));
     lblEut->setAlignment(Qt::AlignCenter);
@@ -27,6 +28,8 @@ TfmEut::TfmEut(QWidget *owner)
     auto *row = new QHBoxLayout;
     dblEut = new TDBLookupComboBox(this, QStringLiteral("dblEut"));
     dblEut->SetListSource(dmDataModule->dsEut);
+    // Wide enough to read every section; the window grows with it when shown.
+    dblEut->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     sbOK = new TSpeedButton(this, QStringLiteral("sbOK"), QStringLiteral("OK"));
     row->addWidget(dblEut, 1);
     row->addWidget(sbOK);

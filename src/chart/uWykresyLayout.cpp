@@ -51,9 +51,10 @@ QCheckBox *CheckBox(QWidget *parent, const char *name, const QString &caption, b
     return box;
 }
 
-TColumn Col(const char *field, const QString &title, int width = 64)
+TColumn Col(const char *field, const QString &title, int width = 64,
+    Qt::Alignment alignment = Qt::AlignCenter)
 {
-    return { QLatin1String(field), title, width, Qt::AlignCenter };
+    return { QLatin1String(field), title, width, alignment };
 }
 
 // A temperature tab: publication picker, equations grid, and the Show/Clear/Graph row.
@@ -70,6 +71,14 @@ void BuildTemperatureTab(QWidget *tab, TDBLookupComboBox *picker, TDBGrid *grid,
         row->addWidget(b);
     layout->addLayout(row);
     layout->addWidget(selectAll);
+}
+
+// A page that is one grid, edge to edge.
+void GridPage(QWidget *tab, TDBGrid *grid)
+{
+    auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(grid);
 }
 
 // A caption above one or two grids.
@@ -89,7 +98,8 @@ void BuildResultTab(QWidget *tab, QLabel *caption, std::initializer_list<TDBGrid
 void TfmWykres::BuildLayout()
 {
     TdmDataModule *dm = dmDataModule;
-    resize(700, 740);
+    // A chart to read takes most of the screen; the grids at its side grow with it.
+    SetScreenShare(0.94);
     SetBackground(this, clMoneyGreen);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -107,10 +117,12 @@ void TfmWykres::BuildLayout()
     MemoViscoModel = new QPlainTextEdit(DBChart1);
     MemoViscoModel->setObjectName(QStringLiteral("MemoViscoModel"));
     MemoViscoModel->hide();
-    top->addWidget(DBChart1, 1);
+    top->addWidget(DBChart1, 2);
 
     Panel3 = Panel(this, "Panel3");
-    Panel3->setFixedWidth(235);
+    // A third of the width goes to the grids, whatever their texts would ask for.
+    Panel3->setMinimumWidth(260);
+    Panel3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *panel3Layout = new QVBoxLayout(Panel3);
     panel3Layout->setContentsMargins(0, 0, 0, 0);
     Panel5 = Panel(Panel3, "Panel5");
@@ -118,11 +130,11 @@ void TfmWykres::BuildLayout()
     auto *panel5Layout = new QVBoxLayout(Panel5);
     panel5Layout->setContentsMargins(0, 0, 0, 0);
     Panel4 = Panel(Panel5, "Panel4");
-    Panel4->setFixedHeight(192);
+    Panel4->setMinimumHeight(192);
     Panel6 = Panel(Panel5, "Panel6");
-    panel5Layout->addWidget(Panel4);
+    panel5Layout->addWidget(Panel4, 0);
     panel5Layout->addWidget(Panel6, 1);
-    top->addWidget(Panel3);
+    top->addWidget(Panel3, 1);
     root->addLayout(top, 1);
 
     // Upper page control: isotherm input and the first temperature tab.
@@ -173,6 +185,15 @@ void TfmWykres::BuildLayout()
     chbSelectT1 = CheckBox(tsTemp1, "chbSelectT1", QStringLiteral("SELECT ALL "), false);
     BuildTemperatureTab(
         tsTemp1, dblAutor2, dbgTemp1, { sbShowT1, sbClearT1, sbGraphT1 }, chbSelectT1);
+    // The isotherm inputs keep their height; a temperature tab's list of compositions shares
+    // the column with the page control below.
+    const auto fitPanel4 = [this, panel5Layout] {
+        const bool inputs = PageControl1->currentWidget() == tsX;
+        Panel4->setMaximumHeight(inputs ? 192 : QWIDGETSIZE_MAX);
+        panel5Layout->setStretchFactor(Panel4, inputs ? 0 : 1);
+    };
+    connect(PageControl1, &QTabWidget::currentChanged, this, fitPanel4);
+    fitPanel4();
 
     // Lower page control: equations, calculated values, second temperature tab, sections.
     PageControl2 = new TPageControl(Panel6, QStringLiteral("PageControl2"));
@@ -183,7 +204,7 @@ void TfmWykres::BuildLayout()
         { Col("X", QStringLiteral("X"), 55), Col("A", QStringLiteral("A"), 70),
             Col("B", QStringLiteral("B"), 80) },
         dm->dsRownania);
-    (new QVBoxLayout(tsRownania))->addWidget(dbgRownania);
+    GridPage(tsRownania, dbgRownania);
 
     const std::array<TDataSource *, 4> punkty { dm->dsPunkty1, dm->dsPunkty2, dm->dsPunkty3,
         dm->dsPunkty4 };
@@ -223,7 +244,7 @@ void TfmWykres::BuildLayout()
         { Col("X", QStringLiteral("X"), 45), Col("A", QStringLiteral("A"), 55),
             Col("B", QStringLiteral("B"), 60), Col("UKLAD", QStringLiteral("SYSTEM"), 90) },
         dm->dsDane45);
-    (new QVBoxLayout(tsRownania45))->addWidget(dbgDane45);
+    GridPage(tsRownania45, dbgDane45);
     PageControl2->SetPageVisible(tsRownania45, false);
 
     const std::array<TDataSource *, 4> wyniki { dm->dsWyniki45, dm->dsWyniki452, dm->dsWyniki453,
@@ -261,12 +282,13 @@ void TfmWykres::BuildLayout()
 
     // The reference list.
     Panel1 = Panel(this, "Panel1");
-    Panel1->setFixedHeight(60);
+    Panel1->setFixedHeight(84); // the titles and three references
     dbgPublikacje = Grid(Panel1, "dbgPublikacje",
         { Col("OZNACZENIE", QStringLiteral("REFERENCES"), 90),
-            Col("NAZWISKA", QStringLiteral("AUTHORS"), 150),
-            Col("TYTUL", QStringLiteral("TITLE"), 200),
-            Col("CZASOPISMO", QStringLiteral("JOURNAL"), 110),
+            // Long texts read from the left.
+            Col("NAZWISKA", QStringLiteral("AUTHORS"), 150, Qt::AlignLeft),
+            Col("TYTUL", QStringLiteral("TITLE"), 200, Qt::AlignLeft),
+            Col("CZASOPISMO", QStringLiteral("JOURNAL"), 110, Qt::AlignLeft),
             Col("WOLUMIN", QStringLiteral("VOL"), 40), Col("ROK", QStringLiteral("YEAR"), 40),
             Col("STRONY", QStringLiteral("PAGES"), 60) },
         dm->dsPublikacje);
@@ -319,8 +341,11 @@ void TfmWykres::BuildLayout()
     // The explanation stands above the inputs, so the row fits the window's width.
     panel2Layout->addWidget(lblViscosity);
     for (QWidget *w : std::initializer_list<QWidget *> {
-             lblTmodel, edModel, lblK, lblSelectModel, cbModel1, sbModelOK, sbClear1 })
+             lblTmodel, edModel, lblK, lblSelectModel, cbModel1, sbModelOK, sbClear1 }) {
+        if (w == lblSelectModel)
+            model->addSpacing(16);
         model->addWidget(w);
+    }
     model->addStretch(1);
     panel2Layout->addLayout(model);
     root->addWidget(Panel2);

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace InfoStyle {
@@ -94,6 +95,38 @@ QLabel *Picture(QWidget *parent, const char *name)
     auto *picture = new QLabel(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setScaledContents(true);
+    picture->setMinimumSize(1, 1);
+    picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    return picture;
+}
+
+namespace {
+
+class ProportionalLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QPixmap shown = pixmap();
+        if (shown.isNull())
+            return;
+        QRect target(QPoint(0, 0), shown.size().scaled(size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(target, shown);
+    }
+};
+
+} // namespace
+
+QLabel *ProportionalPicture(QWidget *parent, const char *name)
+{
+    auto *picture = new ProportionalLabel(parent);
+    picture->setObjectName(QLatin1String(name));
     picture->setMinimumSize(1, 1);
     picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     return picture;

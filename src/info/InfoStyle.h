@@ -37,6 +37,8 @@ QLabel *Label(QWidget *parent, const char *name, const QString &text, const QFon
 
 // A picture stretched over the label's whole area.
 QLabel *Picture(QWidget *parent, const char *name);
+// A picture as large as the label allows in its own proportions, centred.
+QLabel *ProportionalPicture(QWidget *parent, const char *name);
 // Decodes the JPEG file into the label and returns the picture; a file that cannot be read
 // raises and leaves the label as it was.
 QImage ShowJpeg(QLabel *label, const QString &path);

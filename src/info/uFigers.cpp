@@ -34,7 +34,7 @@ QString System()
 TfmFigers::TfmFigers(QWidget *owner)
     : TForm(owner, QStringLiteral("fmFigers"), QStringLiteral("VIRELT 2"))
 {
-    setFixedSize(520, 360);
+    resize(520, 360);
     SetBackground(this, clMoneyGreen);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
@@ -66,7 +66,8 @@ TfmFigers::TfmFigers(QWidget *owner)
     buttons->addWidget(sbClose);
     layout->addLayout(buttons);
 
-    OnEvent(ListBox1, &QListWidget::currentRowChanged, this, &TfmFigers::ListBox1Click);
+    // A picked entry is selected; the row the list makes current when it takes the focus is not.
+    OnEvent(ListBox1, &QListWidget::itemSelectionChanged, this, &TfmFigers::ListBox1Click);
     OnEvent(ListBox1, &QListWidget::itemDoubleClicked, this, &TfmFigers::sbShowDblClick);
     OnEvent(sbShow, &QToolButton::clicked, this, &TfmFigers::sbShowClick);
     OnEvent(sbClose, &QToolButton::clicked, this, &TfmFigers::sbCloseClick);
@@ -108,8 +109,8 @@ void TfmFigers::FillMeniskList()
 
 QString TfmFigers::ComposeSelectedFigPath()
 {
-    const QListWidgetItem *item = ListBox1->currentItem();
-    const QString caption = item ? item->text() : QString();
+    const QList<QListWidgetItem *> picked = ListBox1->selectedItems();
+    const QString caption = picked.isEmpty() ? QString() : picked.first()->text();
     QString wanted, found;
     if (const QString ending = FigureNames::EndingOf(caption); !ending.isEmpty()) {
         wanted = fmStart->GetFigersDir() + ending;
@@ -130,7 +131,7 @@ QString TfmFigers::ComposeSelectedFigPath()
 
 void TfmFigers::ListBox1Click()
 {
-    sbShow->setEnabled(ListBox1->currentRow() >= 0);
+    sbShow->setEnabled(!ListBox1->selectedItems().isEmpty());
 }
 
 void TfmFigers::sbShowClick()

@@ -23,7 +23,8 @@ TfmSkany::TfmSkany(QWidget *owner)
 {
     resize(640, 480 + PanelHeight);
     auto *layout = FlushColumn(this);
-    Image1 = Picture(this, "Image1");
+    // The picture grows with the window but keeps its proportions.
+    Image1 = ProportionalPicture(this, "Image1");
     layout->addWidget(Image1, 1);
     sbExit = Button(this, "sbExit", QStringLiteral("Exit"));
     sbReferences = Button(this, "sbReferences", QStringLiteral("References"));

@@ -54,10 +54,8 @@ inline TApplication &Application()
 
 // Connects a signal to a parameterless handler of the receiver, run inside the guard.
 template <class Sender, class Signal, class Receiver, class Handler>
-QMetaObject::Connection OnEvent(Sender *sender, Signal signal, Receiver *receiver,
-                                Handler handler)
+QMetaObject::Connection OnEvent(Sender *sender, Signal signal, Receiver *receiver, Handler handler)
 {
-    return QObject::connect(sender, signal, receiver, [receiver, handler](auto &&...) {
-        Application().Guard([&] { (receiver->*handler)(); });
-    });
+    return QObject::connect(sender, signal, receiver,
+        [receiver, handler](auto &&...) { Application().Guard([&] { (receiver->*handler)(); }); });
 }

@@ -1,14 +1,86 @@
 #include "platform/Chart.h"
 
+#include "platform/ChartTicks.h"
 #include "platform/SafeFile.h"
 
-#include <QLegendMarker>
-#include <QLocale>
+#include <QGraphicsItem>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Legend geometry in pixels.
+constexpr qreal LegendPadding = 6;
+constexpr qreal LegendSymbol = 22;
+constexpr qreal LegendGap = 6;
+constexpr qreal LegendSpacing = 10; // between the plot and the legend
+constexpr qreal LegendLineExtra = 3;
+// The legend never takes more of the chart's width than this, so the plot keeps the rest.
+constexpr qreal LegendShare = 0.32;
+constexpr qreal LegendMinimumWidth = 140;
+
+// A title as the legend shows it in `room` pixels: whole on one line, else broken at a blank
+// onto a second line, and only what still does not fit cut short.
+QString FitTitle(const QFontMetricsF &fm, const QString &title, qreal room)
+{
+    if (fm.horizontalAdvance(title) <= room)
+        return title;
+    for (qsizetype blank = title.lastIndexOf(u' '); blank > 0;
+         blank = title.lastIndexOf(u' ', blank - 1)) {
+        const QString first = title.left(blank).trimmed();
+        if (!first.isEmpty() && fm.horizontalAdvance(first) <= room)
+            return first + u'\n'
+                + fm.elidedText(title.mid(blank + 1).trimmed(), Qt::ElideRight, room);
+    }
+    return fm.elidedText(title, Qt::ElideRight, room);
+}
+
+} // namespace
+
+// Something the chart draws over Qt's own items; clicks go through to the chart.
+class ChartOverlay : public QGraphicsItem
+{
+public:
+    ChartOverlay(TDBChart *view, qreal z)
+        : QGraphicsItem(view->chart())
+        , m_view(view)
+    {
+        setAcceptedMouseButtons(Qt::NoButton);
+        setZValue(z);
+    }
+    // Call before the item's extent changes.
+    void Refresh()
+    {
+        prepareGeometryChange();
+        update();
+    }
+
+protected:
+    TDBChart *m_view;
+};
+
+// All markers of the chart's point series, painted in one pass over the whole chart, so a
+// marker on the plot's edge is drawn whole.
+class ChartPointsItem : public ChartOverlay
+{
+public:
+    using ChartOverlay::ChartOverlay;
+    QRectF boundingRect() const override { return m_view->chart()->rect(); }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override;
+};
+
+// The legend: a box as large as its entries need, right of the plot.
+class ChartLegendItem : public ChartOverlay
+{
+public:
+    using ChartOverlay::ChartOverlay;
+    QRectF boundingRect() const override { return QRectF(QPointF(0, 0), m_view->m_legendSize); }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override;
+};
 
 // ---------------------------------------------------------------- TChartSeries
 
@@ -16,6 +88,13 @@ void TChartSeries::SetSeriesColor(TColor color)
 {
     m_color = color;
     ApplyColor();
+    LookChanged();
+}
+
+void TChartSeries::LookChanged()
+{
+    if (m_chart)
+        m_chart->SeriesLookChanged();
 }
 
 void TChartSeries::SetShowInLegend(bool show)
@@ -38,16 +117,15 @@ void TChartSeries::AddXY(double x, double y)
     s->insert(at, QPointF(x, y));
 }
 
-void TChartSeries::SetDataSource(TDataSource *source, const QString &xField,
-                                 const QString &yField)
+void TChartSeries::SetDataSource(TDataSource *source, const QString &xField, const QString &yField)
 {
     QObject::disconnect(m_link);
     m_source = source;
     m_xField = xField;
     m_yField = yField;
     if (source)
-        m_link = QObject::connect(source, &TDataSource::dataChanged, Series(),
-                                  [this] { ReadDataSource(); });
+        m_link = QObject::connect(
+            source, &TDataSource::dataChanged, Series(), [this] { ReadDataSource(); });
     ReadDataSource();
 }
 
@@ -68,7 +146,7 @@ void TChartSeries::ReadDataSource()
     }
     if (m_xAscending)
         std::stable_sort(points.begin(), points.end(),
-                         [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
+            [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
     Series()->replace(points);
 }
 
@@ -85,6 +163,7 @@ void TLineSeries::SetLinePenWidth(int width)
     QPen p = pen();
     p.setWidth(width);
     setPen(p);
+    LookChanged();
 }
 
 void TLineSeries::SetLinePenStyle(Qt::PenStyle style)
@@ -92,6 +171,7 @@ void TLineSeries::SetLinePenStyle(Qt::PenStyle style)
     QPen p = pen();
     p.setStyle(style);
     setPen(p);
+    LookChanged();
 }
 
 void TLineSeries::ApplyColor()
@@ -128,12 +208,145 @@ void TPointSeries::SetPointerStyle(TPointerStyle style)
         setMarkerShape(MarkerShapeRotatedRectangle);
         break;
     }
+    m_marker = QPixmap();
+    LookChanged();
 }
 
 void TPointSeries::ApplyColor()
 {
     setColor(ToQColor(SeriesColor()));
     setBorderColor(ToQColor(SeriesColor()));
+    m_marker = QPixmap();
+}
+
+QPainterPath TPointSeries::MarkerPath() const
+{
+    const qreal h = markerSize() / 2;
+    QPainterPath path;
+    switch (m_style) {
+    case TPointerStyle::psRectangle:
+        path.addRect(-h, -h, 2 * h, 2 * h);
+        break;
+    case TPointerStyle::psCircle:
+        path.addEllipse(QPointF(0, 0), h, h);
+        break;
+    case TPointerStyle::psTriangle:
+        path.addPolygon(QPolygonF({ { 0, -h }, { h, h }, { -h, h }, { 0, -h } }));
+        break;
+    case TPointerStyle::psDiamond:
+        path.addPolygon(QPolygonF({ { 0, -h }, { h, 0 }, { 0, h }, { -h, 0 }, { 0, -h } }));
+        break;
+    case TPointerStyle::psStar: {
+        QPolygonF star;
+        for (int i = 0; i <= 10; ++i) {
+            const qreal r = i % 2 ? h * 0.45 : h;
+            const qreal a = M_PI * (i / 5.0 - 0.5);
+            star << QPointF(r * std::cos(a), r * std::sin(a));
+        }
+        path.addPolygon(star);
+        break;
+    }
+    }
+    return path;
+}
+
+const QPixmap &TPointSeries::MarkerPixmap(qreal pixelRatio)
+{
+    if (m_marker.isNull() || m_marker.devicePixelRatio() != pixelRatio) {
+        const qreal side = markerSize() + 2;
+        m_marker
+            = QPixmap(QSize(int(std::ceil(side * pixelRatio)), int(std::ceil(side * pixelRatio))));
+        m_marker.setDevicePixelRatio(pixelRatio);
+        m_marker.fill(Qt::transparent);
+        QPainter p(&m_marker);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(side / 2, side / 2);
+        p.setPen(QPen(color(), 1));
+        p.setBrush(color());
+        p.drawPath(MarkerPath());
+    }
+    return m_marker;
+}
+
+// ---------------------------------------------------------------- drawing items
+
+void ChartPointsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    const QRectF plot = m_view->chart()->plotArea();
+    const QValueAxis *bx = m_view->m_bottom;
+    const QValueAxis *ly = m_view->m_left;
+    if (plot.isEmpty() || bx->max() <= bx->min() || ly->max() <= ly->min())
+        return;
+    const qreal sx = plot.width() / (bx->max() - bx->min());
+    const qreal sy = plot.height() / (ly->max() - ly->min());
+    // Points outside the axes by more than rounding are not drawn.
+    const qreal slackX = (bx->max() - bx->min()) * 1e-9, slackY = (ly->max() - ly->min()) * 1e-9;
+    // A scaled painter (printing) gets vector markers; the screen gets one picture per marker.
+    const bool vector = painter->worldTransform().isScaling();
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->setRenderHint(QPainter::Antialiasing);
+    for (TPointSeries *series : m_view->PointSeries()) {
+        if (!series->isVisible())
+            continue;
+        const QPixmap &marker = series->MarkerPixmap(ratio);
+        const qreal half = marker.width() / marker.devicePixelRatio() / 2;
+        const QPainterPath path = series->MarkerPath();
+        if (vector) {
+            painter->setPen(QPen(series->color(), 1));
+            painter->setBrush(series->color());
+        }
+        for (const QPointF &p : series->points()) {
+            if (p.x() < bx->min() - slackX || p.x() > bx->max() + slackX
+                || p.y() < ly->min() - slackY || p.y() > ly->max() + slackY)
+                continue;
+            const QPointF at(
+                plot.left() + (p.x() - bx->min()) * sx, plot.bottom() - (p.y() - ly->min()) * sy);
+            if (vector)
+                painter->drawPath(path.translated(at));
+            else
+                painter->drawPixmap(at - QPointF(half, half), marker);
+        }
+    }
+}
+
+void ChartLegendItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    const QRectF box = boundingRect();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(ToQColor(m_view->m_legendFrameColor), 1));
+    painter->setBrush(ToQColor(m_view->m_legendColor));
+    painter->drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter->setFont(m_view->LegendFont());
+    const QFontMetricsF fm(m_view->LegendFont());
+    qreal y = LegendPadding;
+    int entry = 0;
+    for (TChartSeries *series : m_view->m_series) {
+        if (!series->ShowInLegend())
+            continue;
+        if (entry >= m_view->m_legendTexts.size() || y + fm.height() > box.height())
+            break;
+        const qreal mid = y + fm.height() / 2;
+        const QPointF symbol(LegendPadding + LegendSymbol / 2, mid);
+        if (auto *points = dynamic_cast<TPointSeries *>(series)) {
+            painter->setPen(QPen(points->color(), 1));
+            painter->setBrush(points->color());
+            painter->drawPath(points->MarkerPath().translated(symbol));
+        } else {
+            QPen pen = static_cast<const QXYSeries *>(series->Series())->pen();
+            pen.setWidthF(std::min<qreal>(pen.widthF(), 4));
+            painter->setPen(pen);
+            painter->drawLine(
+                QPointF(LegendPadding, mid), QPointF(LegendPadding + LegendSymbol, mid));
+        }
+        painter->setPen(Qt::black);
+        for (const QString &line : m_view->m_legendTexts[entry].split(u'\n')) {
+            painter->drawText(
+                QPointF(LegendPadding + LegendSymbol + LegendGap, y + fm.ascent()), line);
+            y += fm.height();
+        }
+        y += LegendLineExtra;
+        ++entry;
+    }
 }
 
 // ---------------------------------------------------------------- TDBChart
@@ -147,32 +360,35 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     setRenderHint(QPainter::Antialiasing);
     QChart *c = chart();
     c->setAnimationOptions(QChart::NoAnimation);
-    // Axis labels use the program's decimal comma, as its grids do.
-    QLocale comma(QLocale::German);
-    comma.setNumberOptions(QLocale::OmitGroupSeparator);
     c->setLocalizeNumbers(true);
-    c->setLocale(comma);
+    c->setLocale(AxisLocale());
     c->addAxis(m_bottom, Qt::AlignBottom);
     c->addAxis(m_left, Qt::AlignLeft);
-    m_bottom->setLabelFormat(QStringLiteral("%.4g"));
-    m_left->setLabelFormat(QStringLiteral("%.4g"));
+    m_bottom->setTickType(QValueAxis::TicksDynamic);
+    m_left->setTickType(QValueAxis::TicksDynamic);
     m_left->setMinorTickCount(4);
-    c->legend()->setAlignment(Qt::AlignRight);
-    c->legend()->setShowToolTips(true); // a long title the legend cuts short is shown whole
-    QFont legendFont = c->legend()->font();
-    legendFont.setPointSizeF(7.5);
-    c->legend()->setFont(legendFont);
+    // The program draws its own legend, sized to its entries.
+    c->legend()->hide();
+    m_margins = QMargins(8, 8, 12, 8);
+    c->setMargins(m_margins);
     // Qt draws an axis only while a series is attached to it; an empty chart still shows its
     // frame and titles.
     auto *frame = new QLineSeries(c);
     c->addSeries(frame);
     frame->attachAxis(m_bottom);
     frame->attachAxis(m_left);
-    for (QLegendMarker *marker : c->legend()->markers(frame))
-        marker->setVisible(false);
+    // Above every series and axis.
+    m_points = new ChartPointsItem(this, 100);
+    m_legend = new ChartLegendItem(this, 110);
+    connect(c, &QChart::plotAreaChanged, this, [this] {
+        ScaleAxes();
+        PlaceLegend();
+        m_points->Refresh();
+    });
     SetColor(clWhite);
     SetLegendColor(clWhite);
     ApplyLegendFlags();
+    UpdateAxes();
 }
 
 void TDBChart::SetTitle(const QString &title)
@@ -190,6 +406,7 @@ TDBChart::~TDBChart()
     // are gone; their destroyed signals must not reach the series list then.
     for (TChartSeries *series : m_series)
         disconnect(series->Series(), nullptr, this, nullptr);
+    disconnect(chart(), nullptr, this, nullptr);
 }
 
 void TDBChart::SetColor(TColor color)
@@ -202,14 +419,22 @@ void TDBChart::SetColor(TColor color)
 void TDBChart::SetLegendColor(TColor color)
 {
     m_legendColor = color;
-    chart()->legend()->setBrush(ToQColor(color));
-    chart()->legend()->setBackgroundVisible(true);
+    m_legend->update();
 }
 
 void TDBChart::SetLegendFrameColor(TColor color)
 {
     m_legendFrameColor = color;
-    chart()->legend()->setPen(QPen(ToQColor(color)));
+    m_legend->update();
+}
+
+std::vector<TPointSeries *> TDBChart::PointSeries() const
+{
+    std::vector<TPointSeries *> points;
+    for (TChartSeries *series : m_series)
+        if (auto *p = dynamic_cast<TPointSeries *>(series))
+            points.push_back(p);
+    return points;
 }
 
 void TDBChart::AddSeries(TChartSeries *series)
@@ -217,16 +442,21 @@ void TDBChart::AddSeries(TChartSeries *series)
     if (std::find(m_series.begin(), m_series.end(), series) != m_series.end())
         return;
     QXYSeries *s = series->Series();
-    chart()->addSeries(s);
-    s->attachAxis(m_bottom);
-    s->attachAxis(m_left);
+    if (!dynamic_cast<TPointSeries *>(series)) {
+        chart()->addSeries(s);
+        s->attachAxis(m_bottom);
+        s->attachAxis(m_left);
+    }
     m_series.push_back(series);
     series->m_chart = this;
     connect(s, &QXYSeries::pointsReplaced, this, &TDBChart::ScheduleAxes);
     connect(s, &QXYSeries::pointAdded, this, &TDBChart::ScheduleAxes);
     connect(s, &QXYSeries::pointRemoved, this, &TDBChart::ScheduleAxes);
+    connect(s, &QAbstractSeries::nameChanged, this, &TDBChart::LayoutLegend);
     connect(s, &QObject::destroyed, this, [this, series] {
         m_series.erase(std::remove(m_series.begin(), m_series.end(), series), m_series.end());
+        LayoutLegend();
+        m_points->update();
     });
     ApplyLegendFlags();
     UpdateAxes();
@@ -237,7 +467,8 @@ void TDBChart::RemoveAllSeries()
     const std::vector<TChartSeries *> all = m_series;
     m_series.clear();
     for (TChartSeries *series : all) {
-        chart()->removeSeries(series->Series());
+        if (!dynamic_cast<TPointSeries *>(series))
+            chart()->removeSeries(series->Series());
         delete series->Series();
     }
     ApplyLegendFlags();
@@ -246,14 +477,79 @@ void TDBChart::RemoveAllSeries()
 
 void TDBChart::ApplyLegendFlags()
 {
-    bool anyEntry = false;
-    for (TChartSeries *series : m_series) {
-        for (QLegendMarker *marker : chart()->legend()->markers(series->Series()))
-            marker->setVisible(series->ShowInLegend());
-        anyEntry = anyEntry || series->ShowInLegend();
-    }
+    LayoutLegend();
+}
+
+bool TDBChart::LegendVisible() const
+{
+    return m_legend->isVisible();
+}
+
+QRectF TDBChart::LegendRect() const
+{
+    return m_legend->mapRectToParent(m_legend->boundingRect());
+}
+
+QFont TDBChart::LegendFont() const
+{
+    return font();
+}
+
+QStringList TDBChart::LegendTexts() const
+{
+    return m_legendTexts;
+}
+
+void TDBChart::SeriesLookChanged()
+{
+    m_legend->update();
+    m_points->update();
+}
+
+void TDBChart::LayoutLegend()
+{
+    QStringList titles;
+    for (TChartSeries *series : m_series)
+        if (series->ShowInLegend())
+            titles << series->Title();
+    m_legendTexts.clear();
+    m_legend->Refresh();
     // Like an empty list, an empty legend is not drawn.
-    chart()->legend()->setVisible(anyEntry);
+    if (titles.isEmpty()) {
+        m_legendSize = QSizeF();
+        m_legend->hide();
+        chart()->setMargins(m_margins);
+        return;
+    }
+    const QFontMetricsF fm(LegendFont());
+    qreal widest = 0;
+    for (const QString &title : titles)
+        widest = std::max(widest, fm.horizontalAdvance(title));
+    const qreal frame = 2 * LegendPadding + LegendSymbol + LegendGap;
+    // The chart takes the view's size; on a resize the view has it first.
+    const qreal room = std::max(LegendMinimumWidth, width() * LegendShare);
+    const qreal legendWidth = std::ceil(std::min(frame + widest + 1, room));
+    qreal height = 2 * LegendPadding - LegendLineExtra;
+    bool cut = false;
+    for (const QString &title : titles) {
+        const QString shown = FitTitle(fm, title, legendWidth - frame);
+        m_legendTexts << shown;
+        height += (shown.count(u'\n') + 1) * fm.height() + LegendLineExtra;
+        cut = cut || QString(shown).replace(u'\n', u' ') != title;
+    }
+    m_legendSize = QSizeF(legendWidth, std::ceil(height));
+    // A title cut short is shown whole when the pointer rests on the legend.
+    m_legend->setToolTip(cut ? titles.join(u'\n') : QString());
+    chart()->setMargins(m_margins + QMargins(0, 0, int(legendWidth + LegendSpacing), 0));
+    m_legend->show();
+    PlaceLegend();
+}
+
+void TDBChart::PlaceLegend()
+{
+    const QRectF plot = chart()->plotArea();
+    const qreal right = width() - m_margins.right();
+    m_legend->setPos(std::floor(right - m_legendSize.width()), std::floor(plot.top()));
 }
 
 void TDBChart::ScheduleAxes()
@@ -262,21 +558,6 @@ void TDBChart::ScheduleAxes()
         return;
     m_axesPending = true;
     QTimer::singleShot(0, this, [this] { UpdateAxes(); });
-}
-
-static void FitAxis(QValueAxis *axis, double low, double high)
-{
-    if (low > high) {
-        axis->setRange(0, 1);
-        return;
-    }
-    if (low == high) {
-        const double pad = low == 0 ? 1 : std::fabs(low) * 0.05;
-        low -= pad;
-        high += pad;
-    }
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
 }
 
 void TDBChart::UpdateAxes()
@@ -290,8 +571,69 @@ void TDBChart::UpdateAxes()
             minY = std::min(minY, p.y());
             maxY = std::max(maxY, p.y());
         }
-    FitAxis(m_bottom, minX, maxX);
-    FitAxis(m_left, minY, maxY);
+    const auto span = [](double &low, double &high) {
+        if (low > high) {
+            low = 0;
+            high = 1;
+        } else if (low == high) {
+            const double pad = low == 0 ? 1 : std::fabs(low) * 0.05;
+            low -= pad;
+            high += pad;
+        }
+    };
+    span(minX, maxX);
+    span(minY, maxY);
+    m_lowX = minX;
+    m_highX = maxX;
+    m_lowY = minY;
+    m_highY = maxY;
+    ScaleAxes();
+    m_points->update();
+}
+
+static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
+{
+    // Qt places ticks from the anchor while they stay within the range; a hair more range keeps
+    // rounding from dropping the last one.
+    const double max = scale.max + scale.step * 1e-6;
+    if (axis->min() != scale.min || axis->max() != max)
+        axis->setRange(scale.min, max);
+    if (axis->tickAnchor() != scale.min)
+        axis->setTickAnchor(scale.min);
+    if (axis->tickInterval() != scale.step)
+        axis->setTickInterval(scale.step);
+    const QString format = QStringLiteral("%.%1f").arg(scale.decimals);
+    if (axis->labelFormat() != format)
+        axis->setLabelFormat(format);
+}
+
+void TDBChart::ScaleAxes()
+{
+    // Setting an axis may move the plot's edges, which asks for scaling again.
+    if (m_scaling)
+        return;
+    m_scaling = true;
+    QRectF plot = chart()->plotArea();
+    if (plot.width() < 20 || plot.height() < 20)
+        plot = QRectF(0, 0, width() * 0.6, height() * 0.6);
+    const QFontMetricsF bottomFont(m_bottom->labelsFont());
+    const QFontMetricsF leftFont(m_left->labelsFont());
+    // Qt shortens a bottom label that is wider than its share of the axis, so each label gets
+    // that share with room on both sides.
+    ApplyScale(m_bottom, ChooseAxisScale(m_lowX, m_highX, plot.width(), [&](const QString &label) {
+        return bottomFont.horizontalAdvance(label) + 3 * bottomFont.averageCharWidth() + 12;
+    }));
+    ApplyScale(m_left, ChooseAxisScale(m_lowY, m_highY, plot.height(), [&](const QString &) {
+        return 3 * leftFont.height();
+    }));
+    m_scaling = false;
+}
+
+void TDBChart::resizeEvent(QResizeEvent *event)
+{
+    // The legend's share of the new width sets the margins the resized chart lays out with.
+    LayoutLegend();
+    QChartView::resizeEvent(event);
 }
 
 QImage TDBChart::ToImage()

@@ -5,6 +5,7 @@
 
 #include <QChartView>
 #include <QLineSeries>
+#include <QPixmap>
 #include <QPointer>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -12,6 +13,8 @@
 #include <vector>
 
 class TDBChart;
+class ChartLegendItem;
+class ChartPointsItem;
 
 enum class TPointerStyle { psRectangle, psCircle, psTriangle, psStar, psDiamond };
 
@@ -46,9 +49,13 @@ public:
 protected:
     void ReadDataSource();
     virtual void ApplyColor() = 0;
+    // Tells the chart to repaint the series and its legend entry.
+    void LookChanged();
 
 private:
     friend class TDBChart;
+    class ChartLegendItem;
+    class ChartPointsItem;
     QPointer<TDBChart> m_chart;
     TColor m_color = clBlack;
     bool m_showInLegend = true;
@@ -74,6 +81,9 @@ protected:
     void ApplyColor() override;
 };
 
+// Points drawn as markers. The chart paints all markers of a series in one pass (one graphics
+// item per marker would make thousands of points slow), so the series stays out of Qt's own
+// series list.
 class TPointSeries : public QScatterSeries, public TChartSeries
 {
     Q_OBJECT
@@ -82,12 +92,17 @@ public:
     QXYSeries *Series() override { return this; }
     TPointerStyle PointerStyle() const { return m_style; }
     void SetPointerStyle(TPointerStyle style);
+    // The marker as painted, centred on (0, 0).
+    QPainterPath MarkerPath() const;
+    // The marker as a picture for the device pixel ratio, kept until the look changes.
+    const QPixmap &MarkerPixmap(qreal pixelRatio);
 
 protected:
     void ApplyColor() override;
 
 private:
     TPointerStyle m_style = TPointerStyle::psRectangle;
+    QPixmap m_marker;
 };
 
 // A chart with one bottom and one left axis that scale to all points of all series, a legend
@@ -127,6 +142,15 @@ public:
     void UpdateAxes();
     // Shows each series' legend entry as the series asks; no entries, no legend.
     void ApplyLegendFlags();
+    // The legend as drawn: its box in chart coordinates, its font and the text of each entry
+    // (a long title goes on to a second line at a blank; what still does not fit ends in an
+    // ellipsis).
+    bool LegendVisible() const;
+    QRectF LegendRect() const;
+    QFont LegendFont() const;
+    QStringList LegendTexts() const;
+    // A readable plot; a layout gives the chart whatever room is left beyond that.
+    QSize sizeHint() const override { return QSize(480, 360); }
     // The chart as a picture; an unshown chart renders at a useful size.
     QImage ToImage();
     // Raises EInOutError when the file cannot be written; an old file of that name then stays.
@@ -137,14 +161,32 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    friend class TChartSeries;
+    friend class ChartLegendItem;
+    friend class ChartPointsItem;
+    // Repaints after a series changed its look.
+    void SeriesLookChanged();
     void ScheduleAxes();
+    void LayoutLegend();
+    void PlaceLegend();
+    void ScaleAxes();
+    std::vector<TPointSeries *> PointSeries() const;
 
     QValueAxis *m_bottom;
     QValueAxis *m_left;
+    ChartLegendItem *m_legend;
+    ChartPointsItem *m_points;
+    QMargins m_margins;
     std::vector<TChartSeries *> m_series;
+    // The data range of each axis; the axis itself is widened to whole label steps.
+    double m_lowX = 0, m_highX = 1, m_lowY = 0, m_highY = 1;
+    QStringList m_legendTexts;
+    QSizeF m_legendSize;
     bool m_axesPending = false;
+    bool m_scaling = false;
     TColor m_color = clWhite;
     TColor m_legendColor = clWhite;
     TColor m_legendFrameColor = clBlack;

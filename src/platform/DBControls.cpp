@@ -2,7 +2,10 @@
 
 #include "platform/Application.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -14,9 +17,8 @@ TDBLookupComboBox::TDBLookupComboBox(QWidget *parent, const QString &name)
     setObjectName(name);
     setEditable(false);
     setMinimumContentsLength(12);
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        Application().Guard([&] { Choose(index); });
-    });
+    connect(this, &QComboBox::activated, this,
+        [this](int index) { Application().Guard([&] { Choose(index); }); });
 }
 
 void TDBLookupComboBox::SetListSource(TDataSource *source)
@@ -161,12 +163,15 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
 
 QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
-        return {};
-    if (orientation == Qt::Vertical)
+    if (orientation == Qt::Vertical || (role != Qt::DisplayRole && role != Qt::TextAlignmentRole))
         return {};
     const std::vector<TColumn> columns = Effective();
-    return section < int(columns.size()) ? columns[section].title : QString();
+    if (section >= int(columns.size()))
+        return {};
+    // A title stands like its cells, so the title of a wide text column is where its texts begin.
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columns[section].alignment | Qt::AlignVCenter);
+    return columns[section].title;
 }
 
 // ---------------------------------------------------------------- TDBGrid
@@ -183,13 +188,15 @@ TDBGrid::TDBGrid(QWidget *parent, const QString &name)
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setFixedWidth(14);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (m_following || !current.isValid())
-                    return;
-                if (TDataSet *ds = m_source ? m_source->DataSet() : nullptr)
-                    ds->MoveTo(current.row());
-            });
+        [this](const QModelIndex &current) {
+            if (m_following || !current.isValid())
+                return;
+            if (TDataSet *ds = m_source ? m_source->DataSet() : nullptr)
+                ds->MoveTo(current.row());
+        });
 }
 
 void TDBGrid::SetDataSource(TDataSource *source)
@@ -200,8 +207,7 @@ void TDBGrid::SetDataSource(TDataSource *source)
     m_source = source;
     if (source) {
         m_links.push_back(connect(source, &TDataSource::dataChanged, this, &TDBGrid::Reload));
-        m_links.push_back(
-            connect(source, &TDataSource::scrolled, this, &TDBGrid::FollowDataSet));
+        m_links.push_back(connect(source, &TDataSource::scrolled, this, &TDBGrid::FollowDataSet));
     }
     Reload();
 }
@@ -236,17 +242,64 @@ QStringList TDBGrid::ColumnTitles() const
 
 void TDBGrid::SetMultiSelect(bool multi)
 {
-    setSelectionMode(multi ? QAbstractItemView::ExtendedSelection
-                           : QAbstractItemView::SingleSelection);
+    setSelectionMode(
+        multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }
 
 void TDBGrid::Reload()
 {
     m_model->SetDataSet(m_source ? m_source->DataSet() : nullptr);
-    const std::vector<TColumn> &columns = m_model->Columns();
-    for (int c = 0; c < int(columns.size()); ++c)
-        setColumnWidth(c, columns[c].width);
+    FitColumns();
     FollowDataSet();
+}
+
+void TDBGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitColumns();
+}
+
+void TDBGrid::showEvent(QShowEvent *event)
+{
+    // The title row may have taken another font since the columns were fitted.
+    FitColumns();
+    QTableView::showEvent(event);
+}
+
+void TDBGrid::FitColumns()
+{
+    const std::vector<TColumn> &columns = m_model->Columns();
+    const QFontMetrics cells(font());
+    const QFontMetrics titles(horizontalHeader()->font());
+    // Room for the cell's and the title's margins and grid lines.
+    // The cell's text margins on both sides, the grid line and a little air.
+    const int cellMargin
+        = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
+    const int titleMargin = 14;
+    m_contentWidth = 0;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        int width = c < int(columns.size()) ? columns[c].width : 64;
+        width = std::max(width,
+            titles.horizontalAdvance(
+                m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString())
+                + titleMargin);
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            width = std::max(width, cells.horizontalAdvance(CellText(row, c)) + cellMargin);
+        setColumnWidth(c, width);
+        m_contentWidth += width;
+    }
+    updateGeometry();
+}
+
+QSize TDBGrid::sizeHint() const
+{
+    const int rows = std::clamp(m_model->rowCount(), 3, 12);
+    return QSize(2 * frameWidth() + verticalHeader()->width()
+            + verticalScrollBar()->sizeHint().width() + m_contentWidth,
+        2 * frameWidth() + horizontalHeader()->sizeHint().height()
+            + rows * verticalHeader()->defaultSectionSize()
+            + horizontalScrollBar()->sizeHint().height());
 }
 
 void TDBGrid::FollowDataSet()

@@ -99,8 +99,18 @@ public:
     // The text a cell shows.
     QString CellText(int row, int column) const;
 
+    // As wide as its fitted columns and a few rows high: a window with room shows them whole.
+    QSize sizeHint() const override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Reload();
+    // Widens each column to its title and to the longest text it shows, never below the
+    // column's own width; what does not fit the grid scrolls sideways.
+    void FitColumns();
     void FollowDataSet();
     QList<int> SelectedRowNumbers() const;
 
@@ -108,4 +118,5 @@ private:
     DataSetModel *m_model;
     std::vector<QMetaObject::Connection> m_links;
     bool m_following = false;
+    int m_contentWidth = 0;
 };

@@ -406,9 +406,8 @@ void TQuery::ParseParams()
                 ++j;
             const QString name = text.mid(i + 1, j - i - 1);
             m_positional << name;
-            const bool known = std::any_of(params.begin(), params.end(), [&](const TParam &p) {
-                return p.Name().compare(name, Qt::CaseInsensitive) == 0;
-            });
+            const bool known = std::any_of(params.begin(), params.end(),
+                [&](const TParam &p) { return p.Name().compare(name, Qt::CaseInsensitive) == 0; });
             if (!known) {
                 TParam param(name);
                 for (const TParam &old : m_params)
@@ -546,8 +545,9 @@ void TTable::DeleteAll()
 void TTable::AppendRecord(const Record &values)
 {
     if (!Active())
-        throw EDatabaseError(Name() + QStringLiteral(": Cannot perform this operation on a "
-                                                     "closed dataset"));
+        throw EDatabaseError(Name()
+            + QStringLiteral(": Cannot perform this operation on a "
+                             "closed dataset"));
     Insert(values);
     Replace(Fetch(), RecordCount());
 }

@@ -42,7 +42,6 @@ public:
     const QString &DisplayFormat() const { return m_displayFormat; }
     void SetDisplayFormat(const QString &format) { m_displayFormat = format; }
 
-
 private:
     friend class TDataSet;
     QVariant Convert(const QVariant &raw) const;
@@ -248,8 +247,5 @@ class TDataModule : public QObject
 {
     Q_OBJECT
 public:
-    explicit TDataModule(const QString &name)
-    {
-        setObjectName(name);
-    }
+    explicit TDataModule(const QString &name) { setObjectName(name); }
 };

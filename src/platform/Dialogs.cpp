@@ -51,23 +51,23 @@ public:
         box.exec();
     }
 
-    QString InputBox(const QString &caption, const QString &prompt,
-                     const QString &defaultText) override
+    QString InputBox(
+        const QString &caption, const QString &prompt, const QString &defaultText) override
     {
         bool ok = false;
-        const QString answer = QInputDialog::getText(ActiveWindow(), caption, prompt,
-                                                     QLineEdit::Normal, defaultText, &ok);
+        const QString answer = QInputDialog::getText(
+            ActiveWindow(), caption, prompt, QLineEdit::Normal, defaultText, &ok);
         return ok ? answer : defaultText;
     }
 
-    QString OpenFileName(const QString &caption, const QString &folder,
-                         const QString &filter) override
+    QString OpenFileName(
+        const QString &caption, const QString &folder, const QString &filter) override
     {
         return QFileDialog::getOpenFileName(ActiveWindow(), caption, folder, filter);
     }
 
-    QString SaveFileName(const QString &caption, const QString &suggestedPath,
-                         const QString &filter) override
+    QString SaveFileName(
+        const QString &caption, const QString &suggestedPath, const QString &filter) override
     {
         return QFileDialog::getSaveFileName(ActiveWindow(), caption, suggestedPath, filter);
     }

@@ -23,13 +23,16 @@ public:
     // A plain message without type.
     virtual void ShowMessage(const QString &text) = 0;
     // Returns the text the user confirmed, or the default when the box was cancelled.
-    virtual QString InputBox(const QString &caption, const QString &prompt,
-                             const QString &defaultText) = 0;
+    virtual QString InputBox(
+        const QString &caption, const QString &prompt, const QString &defaultText)
+        = 0;
     // Returns the chosen path, or an empty text when cancelled.
-    virtual QString OpenFileName(const QString &caption, const QString &folder,
-                                 const QString &filter) = 0;
-    virtual QString SaveFileName(const QString &caption, const QString &suggestedPath,
-                                 const QString &filter) = 0;
+    virtual QString OpenFileName(
+        const QString &caption, const QString &folder, const QString &filter)
+        = 0;
+    virtual QString SaveFileName(
+        const QString &caption, const QString &suggestedPath, const QString &filter)
+        = 0;
     // The application's default handler shows an unhandled error this way.
     virtual void ShowException(const QString &text) = 0;
 };

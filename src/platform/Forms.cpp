@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 #include <QShowEvent>
 
 TForm::TForm(QWidget *owner, const QString &name, const QString &caption)
@@ -37,6 +38,23 @@ void TForm::done(int result)
     if (m_modalResult == mrNone)
         m_modalResult = result;
     QDialog::done(result);
+}
+
+void TForm::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        if (const QScreen *s = screen()) {
+            // Room for the frame the window manager adds.
+            const QSize room = s->availableGeometry().size() - QSize(16, 48);
+            const bool first = m_screenShare > 0 && !m_sized;
+            m_sized = true;
+            // Otherwise the window grows to show what its parts hold, as far as the screen allows.
+            const QSize wanted = first ? room * m_screenShare : size().expandedTo(sizeHint());
+            resize(wanted.boundedTo(room).expandedTo(minimumSize()));
+            if (first) // centred on the screen, as the program's large windows open
+                move(s->availableGeometry().center() - rect().center());
+        }
+    QDialog::setVisible(visible);
 }
 
 void TForm::showEvent(QShowEvent *event)

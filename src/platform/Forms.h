@@ -19,15 +19,22 @@ public:
     int ModalResult() const { return m_modalResult; }
     // A non-zero result ends the modal run.
     void SetModalResult(int result);
+    // Each show keeps the window within the screen's free area, never below its minimum size,
+    // and large enough for what its parts hold where the screen has room.
+    void setVisible(bool visible) override;
 
 protected:
-    virtual void FormShow() {}
+    // The window first opens at this share of the screen's free area in each direction.
+    void SetScreenShare(double share) { m_screenShare = share; }
+    virtual void FormShow() { }
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
 
 private:
     int m_modalResult = 0;
+    double m_screenShare = 0;
+    bool m_sized = false;
 };
 
 namespace ModalRunner {

@@ -26,8 +26,8 @@ inline long double CheckedResult(long double value)
 inline long double CheckedDivide(long double numerator, long double denominator)
 {
     if (denominator == 0.0L)
-        throw EMathError(numerator == 0.0L ? MathErrors::InvalidOperation
-                                           : MathErrors::DivisionByZero);
+        throw EMathError(
+            numerator == 0.0L ? MathErrors::InvalidOperation : MathErrors::DivisionByZero);
     return CheckedResult(numerator / denominator);
 }
 

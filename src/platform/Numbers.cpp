@@ -92,8 +92,8 @@ QString FloatToStrWith(long double value, QChar separator)
         return QStringLiteral("0");
     // Up to 15 significant digits, no trailing zeros; exponent form below 1E-4 and from 1E15.
     char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const auto written
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     const QString sci = QString::fromLatin1(buffer, written.ptr - buffer);
     const qsizetype ePos = sci.indexOf(u'e');
     const int exponent = sci.mid(ePos + 1).toInt();

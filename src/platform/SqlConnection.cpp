@@ -27,7 +27,7 @@ QSqlDatabase For(const QString &databaseFolder)
     // mode=rw: a missing file must fail to open, not be created empty.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
     db.setDatabaseName(QUrl::fromLocalFile(Paths::DatabaseFile(databaseFolder)).toString()
-                       + QStringLiteral("?mode=rw"));
+        + QStringLiteral("?mode=rw"));
     if (!db.open()) {
         const QString error = db.lastError().text();
         db = QSqlDatabase();

@@ -141,6 +141,35 @@ private slots:
         QCOMPARE(w->GetLineColorNo(), 4);
     }
 
+    // The legend is as wide as its titles need and as tall as its entries; a narrow chart puts
+    // the rest of a long title on a second line rather than cutting it short.
+    void theLegendHoldsOwnTitlesWhole()
+    {
+        TfmWykres *w = OpenTemperatureTab(1);
+        QPlainTextEdit memo;
+        memo.setPlainText("0;530.2\n1;528.7\n");
+        TModelChart2 builder(&memo, w->DBChart1, u';', u'.');
+        builder.DrawIsotherm("Kozlov-Romanov-Petrov laboratory", "1000");
+        const QString title = QStringLiteral("Kozlov-Romanov-Petrov laboratory T= 1000 [K]");
+        const QFontMetricsF fm(w->DBChart1->LegendFont());
+        w->DBChart1->resize(1100, 700);
+        QVERIFY(w->DBChart1->LegendVisible());
+        QCOMPARE(w->DBChart1->LegendTexts(), QStringList({ title }));
+        QVERIFY(w->DBChart1->LegendRect().width() > fm.horizontalAdvance(title));
+        QVERIFY(w->DBChart1->LegendRect().height() < 2 * fm.height() + 20);
+        QVERIFY(w->DBChart1->LegendRect().width() < 0.4 * 1100);
+
+        w->DBChart1->resize(640, 420);
+        const QString shown = w->DBChart1->LegendTexts().at(0);
+        QCOMPARE(shown.count(u'\n'), 1);
+        QCOMPARE(QString(shown).replace(u'\n', u' '), title);
+        for (const QString &line : shown.split(u'\n'))
+            QVERIFY(w->DBChart1->LegendRect().width() > fm.horizontalAdvance(line));
+
+        w->DBChart1->RemoveAllSeries();
+        QVERIFY(!w->DBChart1->LegendVisible());
+    }
+
     void ownTemperatureLinesFollowTheSelectedRows()
     {
         TfmWykres *w = OpenTemperatureTab(1);

@@ -41,8 +41,9 @@ private slots:
                 QStringList({ "Alloy Number", "Solidus", "Liquidus", "Ag", "Al", "Au", "Bi", "Cu",
                     "In", "Li", "Sb", "Sn", "Zn" }));
             QVERIFY(grid->columnWidth(0) >= 95);
-            QCOMPARE(grid->columnWidth(1), 60);
-            QCOMPARE(grid->columnWidth(12), 40);
+            // At least their own widths, wider where the title font asks for it.
+            QVERIFY(grid->columnWidth(1) >= 60);
+            QVERIFY(grid->columnWidth(12) >= 40);
             QCOMPARE(grid->model()->rowCount(), 7);
             QCOMPARE(grid->CellText(0, 0), QStringLiteral("Demo 1 (Sn-3.5Ag)"));
             QCOMPARE(grid->CellText(0, 1), QStringLiteral("494,15"));

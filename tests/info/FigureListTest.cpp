@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QTest>
 
 #include <memory>
@@ -74,6 +75,10 @@ private slots:
         PrepareFor("[2001Kor1]");
         s->WritePicture("Fig/Binary systems/Ag-Sn/[2001Kor1]_Ag-Sn_STXBut.jpg", QSize(70, 35));
         fmFigers->PrepareFigList();
+        QVERIFY(!fmFigers->sbShow->isEnabled());
+        // Taking the focus, the list makes its first row current without picking it.
+        fmFigers->ListBox1->selectionModel()->setCurrentIndex(
+            fmFigers->ListBox1->model()->index(0, 0), QItemSelectionModel::NoUpdate);
         QVERIFY(!fmFigers->sbShow->isEnabled());
         fmFigers->ListBox1->setCurrentRow(
             Items(fmFigers->ListBox1).indexOf("Butler model of Isotherms of surface tension"));
@@ -168,7 +173,19 @@ private slots:
         QCOMPARE(fmReferences->DBGrid1->model()->rowCount(), dmDataModule->qrAutor->RecordCount());
         QCOMPARE(fmReferences->DBGrid1->ColumnTitles(),
             QStringList({ "REFERENCES", "AUTHORS", "TITLE", "JOURNAL", "VOL", "YEAR", "PAGES" }));
-        QCOMPARE(fmReferences->DBGrid1->columnWidth(2), 338);
+        // Every column holds its title and its longest reference whole, and none is narrower
+        // than its own width.
+        TDBGrid *grid = fmReferences->DBGrid1;
+        const QFontMetrics cells(grid->font());
+        const QFontMetrics titles(grid->horizontalHeader()->font());
+        const int widths[] = { 74, 129, 338, 151, 47, 45, 65 };
+        for (int c = 0; c < 7; ++c) {
+            QVERIFY(grid->columnWidth(c) >= widths[c]);
+            QVERIFY(grid->columnWidth(c) > titles.horizontalAdvance(grid->ColumnTitles().at(c)));
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                QVERIFY2(grid->columnWidth(c) > cells.horizontalAdvance(grid->CellText(row, c)),
+                    qPrintable(grid->CellText(row, c)));
+        }
     }
 
     void thePrintedFigureIsTwiceItsSizeWithinThePage()

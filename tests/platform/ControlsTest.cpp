@@ -1,5 +1,6 @@
-#include "platform/Application.h"
 #include "platform/Controls.h"
+#include "platform/Application.h"
+#include "platform/ChartTicks.h"
 #include "platform/DBControls.h"
 #include "platform/Forms.h"
 #include "platform/Paths.h"
@@ -9,6 +10,8 @@
 #include "support/TestRegistry.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -101,7 +104,7 @@ private slots:
         TDBGrid grid(nullptr, QStringLiteral("dbg"));
         grid.SetDataSource(&ds);
         grid.SetColumns({ { QStringLiteral("V"), QStringLiteral("VALUE"), 60, Qt::AlignCenter },
-                          { QStringLiteral("NAME"), QStringLiteral("NAME"), 90 } });
+            { QStringLiteral("NAME"), QStringLiteral("NAME"), 90 } });
         grid.SetMultiSelect(true);
         q.Open();
         q.FieldByName(QStringLiteral("V")).SetDisplayFormat(QStringLiteral("#.##"));
@@ -122,6 +125,60 @@ private slots:
         QCOMPARE(grid.SelectedRowsCount(), 0);
         grid.SetDataSource(nullptr);
         QCOMPARE(grid.model()->rowCount(), 0);
+    }
+
+    void gridColumnsHoldTheirTextsWholeInTheGridsFont()
+    {
+        QTemporaryDir dir;
+        WriteList(dir.path());
+        TQuery q(nullptr, QStringLiteral("q"));
+        q.SetDatabaseName(dir.path());
+        q.SetSQL({ QStringLiteral("SELECT ID, NAME, V FROM L ORDER BY ID") });
+        TDataSource ds(nullptr, QStringLiteral("ds"), &q);
+        TDBGrid grid(nullptr, QStringLiteral("dbg"));
+        grid.SetColumns({ { QStringLiteral("NAME"), QStringLiteral("N"), 20 },
+            { QStringLiteral("ID"), QStringLiteral("I"), 70 },
+            { QStringLiteral("V"), QStringLiteral("A LONG VALUE TITLE"), 20 } });
+        grid.SetDataSource(&ds);
+        q.Open();
+        const auto fits = [&grid] {
+            const QFontMetrics cells(grid.font());
+            const QFontMetrics titles(grid.horizontalHeader()->font());
+            for (int c : { 0, 2 }) {
+                if (grid.columnWidth(c) <= titles.horizontalAdvance(grid.ColumnTitles().at(c)))
+                    return false;
+                for (int row = 0; row < grid.model()->rowCount(); ++row)
+                    if (grid.columnWidth(c) <= cells.horizontalAdvance(grid.CellText(row, c)))
+                        return false;
+            }
+            return true;
+        };
+        QVERIFY(fits());
+        QCOMPARE(grid.columnWidth(1), 70); // never below its own width
+        QFont larger = grid.font();
+        larger.setPixelSize(30);
+        grid.setFont(larger);
+        QVERIFY(fits());
+        QCOMPARE(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    }
+
+    void axisLabelsFitTheirAxisAsWholeNumbersOrTenths()
+    {
+        const QFontMetricsF fm(QApplication::font());
+        const auto space = [&fm](const QString &label) { return fm.horizontalAdvance(label) + 20; };
+        // 500..1600 K on a narrow plot: whole hundreds, far enough apart to read.
+        const AxisScale narrow = ChooseAxisScale(500, 1600, 190, space);
+        QCOMPARE(narrow.decimals, 0);
+        QVERIFY(narrow.min <= 500 && narrow.max >= 1600);
+        const int ticks = int(std::lround((narrow.max - narrow.min) / narrow.step)) + 1;
+        QVERIFY(ticks * space(TickLabel(narrow.max, 0)) <= 190);
+        QCOMPARE(TickLabel(narrow.min + narrow.step, 0), QString::number(narrow.min + narrow.step));
+        // A composition on a wide plot: tenths from 0 to 1, the ends on labelled ticks.
+        const AxisScale wide = ChooseAxisScale(0, 1, 700, space);
+        QCOMPARE(wide.min, 0.0);
+        QCOMPARE(wide.max, 1.0);
+        QCOMPARE(wide.step, 0.1);
+        QCOMPARE(TickLabel(0.3, wide.decimals), QStringLiteral("0,3"));
     }
 
     void formShowRunsOnEveryShowAndEscDoesNotClose()
@@ -148,8 +205,8 @@ private slots:
         source.trigger();
         source.trigger();
         QCOMPARE(doubles.dialogs->Texts(QStringLiteral("Exception")),
-                 QStringList({ "'x' is not a valid integer value",
-                               "'x' is not a valid integer value" }));
+            QStringList(
+                { "'x' is not a valid integer value", "'x' is not a valid integer value" }));
     }
 
     void timerEnableDoesNotRestartARunningTimer()
@@ -166,15 +223,14 @@ private slots:
 
     void speedButtonCaptionColourStaysGreyWhenDisabled()
     {
-        TSpeedButton button(nullptr, QStringLiteral("sbOK"), QStringLiteral("OK"), false,
-                            QStringLiteral("hint"));
+        TSpeedButton button(
+            nullptr, QStringLiteral("sbOK"), QStringLiteral("OK"), false, QStringLiteral("hint"));
         button.SetFontColor(clGreen);
         QVERIFY(!button.isEnabled());
         QCOMPARE(button.toolTip(), QStringLiteral("hint"));
-        QCOMPARE(button.palette().color(QPalette::Active, QPalette::ButtonText),
-                 QColor(0, 128, 0));
+        QCOMPARE(button.palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 128, 0));
         QCOMPARE(button.palette().color(QPalette::Disabled, QPalette::ButtonText),
-                 QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+            QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
     }
 
     void theModalRunnerRunsTheScriptInsideTheShow()

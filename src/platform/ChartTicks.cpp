@@ -1,0 +1,55 @@
+#include "platform/ChartTicks.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+QLocale AxisLocale()
+{
+    // Axis labels use the program's decimal comma, as its grids do.
+    QLocale comma(QLocale::German);
+    comma.setNumberOptions(QLocale::OmitGroupSeparator);
+    return comma;
+}
+
+QString TickLabel(double value, int decimals)
+{
+    static const QLocale comma = AxisLocale();
+    if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0; // no "-0"
+    return comma.toString(value, 'f', decimals);
+}
+
+AxisScale ChooseAxisScale(double low, double high, double axisLength,
+    const std::function<double(const QString &)> &spaceFor)
+{
+    if (!(low < high) || !std::isfinite(low) || !std::isfinite(high))
+        return {};
+    const double span = high - low;
+    // Start well below any useful step and coarsen until the labels fit.
+    int exponent = int(std::floor(std::log10(span))) - 3;
+    static constexpr double Mantissas[] = { 1, 2, 5 };
+    AxisScale best;
+    for (int round = 0; round < 40; ++round, ++exponent) {
+        for (double mantissa : Mantissas) {
+            AxisScale s;
+            s.step = mantissa * std::pow(10.0, exponent);
+            s.decimals = std::clamp(-exponent, 0, 12);
+            // A tolerance keeps a value that is a whole step apart from rounding up a step.
+            const double tolerance = s.step * 1e-9;
+            s.min = std::floor((low + tolerance) / s.step) * s.step;
+            s.max = std::ceil((high - tolerance) / s.step) * s.step;
+            const int ticks = int(std::lround((s.max - s.min) / s.step)) + 1;
+            if (ticks > 200)
+                continue;
+            const double widest = std::max(
+                spaceFor(TickLabel(s.min, s.decimals)), spaceFor(TickLabel(s.max, s.decimals)));
+            best = s;
+            // Qt gives each label the axis length over the number of ticks.
+            if (ticks <= 2 || widest * ticks <= axisLength)
+                return s;
+        }
+    }
+    return best;
+}

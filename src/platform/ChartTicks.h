@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+
+// The scale of one axis: its range, the distance between labelled ticks and the decimals the
+// labels need to tell the ticks apart.
+struct AxisScale
+{
+    double min = 0;
+    double max = 1;
+    double step = 0.2;
+    int decimals = 1;
+};
+
+// The numbers of the axis labels: decimal comma, no grouping.
+QLocale AxisLocale();
+
+// The label a tick value shows with `decimals` places.
+QString TickLabel(double value, int decimals);
+
+// Chooses the finest step of 1, 2 or 5 times a power of ten whose labels fit the axis:
+// `spaceFor(label)` is the length in pixels that one label needs along the axis, gap included.
+// The range is widened to whole steps, so the values at its ends sit on labelled ticks.
+AxisScale ChooseAxisScale(double low, double high, double axisLength,
+    const std::function<double(const QString &)> &spaceFor);
