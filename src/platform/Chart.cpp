@@ -596,11 +596,16 @@ static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
     // Qt places ticks from the anchor while they stay within the range; a hair more range keeps
     // rounding from dropping the last one.
     const double max = scale.max + scale.step * 1e-6;
+    // Qt lays out every tick of the range at each change; the coarser step goes first so no
+    // range is laid out with a step far finer than its own.
+    const bool coarser = scale.step >= axis->tickInterval();
+    if (coarser && axis->tickInterval() != scale.step)
+        axis->setTickInterval(scale.step);
     if (axis->min() != scale.min || axis->max() != max)
         axis->setRange(scale.min, max);
     if (axis->tickAnchor() != scale.min)
         axis->setTickAnchor(scale.min);
-    if (axis->tickInterval() != scale.step)
+    if (!coarser)
         axis->setTickInterval(scale.step);
     const QString format = QStringLiteral("%.%1f").arg(scale.decimals);
     if (axis->labelFormat() != format)
