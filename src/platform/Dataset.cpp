@@ -32,11 +32,14 @@ QVariant TField::Convert(const QVariant &raw) const
 {
     if (raw.isNull() || !raw.isValid())
         return {};
+    // Text in a number column stays text: reading it as a number then raises the conversion
+    // error instead of giving 0.
+    const bool text = raw.typeId() == QMetaType::QString;
     switch (m_type) {
     case TFieldType::ftInteger:
-        return raw.toLongLong();
+        return text ? raw : raw.toLongLong();
     case TFieldType::ftFloat:
-        return raw.toDouble();
+        return text ? raw : raw.toDouble();
     case TFieldType::ftString: {
         const QString s = raw.toString();
         return m_size > 0 ? s.left(m_size) : s;
