@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include <jpeglib.h>
