@@ -17,7 +17,6 @@
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 
-#include <QFile>
 #include <QPixmap>
 
 namespace {
@@ -234,9 +233,9 @@ void TfmSelect::SpeedButton6Click()
 
 void TfmSelect::sbPhaseDiagramClick()
 {
-    const QString path
-        = FigureNames::DiagramFile(Paths::DatabaseFolder(), CategoryText(), dblSelect->Text());
-    if (!QFile::exists(path)) {
+    const QString path = FigureNames::FindFile(
+        FigureNames::DiagramFile(Paths::DatabaseFolder(), CategoryText(), dblSelect->Text()));
+    if (path.isEmpty()) {
         ShowMessage(NotAvailable);
         return;
     }

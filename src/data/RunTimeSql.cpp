@@ -18,7 +18,7 @@ void OpenIdList(
     query->Close();
     query->SetSQL(head + QStringList { column + QStringLiteral(" IN (") + commaText + u')' });
     if (!commaText.isEmpty())
-        Worker::OpenQuietly(query);
+        Worker::OpenProtected(query);
 }
 
 QString CommaText(const TListaWybranych *list)
@@ -109,7 +109,7 @@ bool TdmDataModule::GetTempLine(int tab, bool section, TTempLineRec &rec)
         query->ParamByName(QStringLiteral("lEut")).SetValue(eutectic);
         query->ParamByName(QStringLiteral("Nr")).SetValue(lineNumber);
     }
-    if (!Worker::OpenQuietly(query))
+    if (!Worker::OpenProtected(query))
         return false;
     query->Last();
     // A line is exactly two end points; anything else leaves the record as it was.

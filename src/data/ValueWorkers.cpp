@@ -126,13 +126,13 @@ void TdmDataModule::OpenPunkty(int slot)
     TQuery *query
         = PrepareSlot(SlotFamily::Punkty, slot, {}, slot == 1 ? keyedText : QStringList());
     SetDisplayFormat(query, QStringLiteral("DensityT%1").arg(slot));
-    Worker::OpenQuietly(query);
+    Worker::OpenProtected(query);
 }
 
 void TdmDataModule::OpenMinMax(int slot)
 {
     TQuery *query = PrepareSlot(SlotFamily::MinMax, slot, {});
-    if (!Worker::OpenQuietly(query) || query->IsEmpty())
+    if (!Worker::OpenProtected(query) || query->IsEmpty())
         return; // the slot's end-point texts keep their old values
     const QString field = QStringLiteral("DensityT%1").arg(slot);
     query->First();
@@ -143,7 +143,7 @@ void TdmDataModule::OpenMinMax(int slot)
 
 void TdmDataModule::OpenMinMaxM(int slot)
 {
-    Worker::OpenQuietly(PrepareSlot(SlotFamily::MinMaxM, slot, { true, false }));
+    Worker::OpenProtected(PrepareSlot(SlotFamily::MinMaxM, slot, { true, false }));
 }
 
 void TdmDataModule::OpenExp(int slot)
@@ -151,14 +151,14 @@ void TdmDataModule::OpenExp(int slot)
     TQuery *query = SlotQuery(SlotFamily::Exp, slot);
     query->Close();
     SetDisplayFormat(query, QStringLiteral("Visco"));
-    Worker::OpenQuietly(query);
+    Worker::OpenProtected(query);
 }
 
 void TdmDataModule::OpenWyniki45(int slot)
 {
     TQuery *query = PrepareSlot(SlotFamily::Wyniki45, slot, { false, true });
     SetDisplayFormat(query, QStringLiteral("DensityT%1").arg(slot));
-    Worker::OpenQuietly(query);
+    Worker::OpenProtected(query);
 }
 
 void TdmDataModule::OpenMolarVolume(SlotFamily family, int slot)
@@ -166,5 +166,5 @@ void TdmDataModule::OpenMolarVolume(SlotFamily family, int slot)
     const bool section = family != SlotFamily::UklPure && family != SlotFamily::UklBinary;
     TQuery *query = PrepareSlot(family, slot, { true, section });
     SetDisplayFormat(query, QStringLiteral("VT%1").arg(slot));
-    Worker::OpenQuietly(query);
+    Worker::OpenProtected(query);
 }

@@ -10,12 +10,16 @@ int Key(TDataSet *dataSet, const char *field)
     return VarAsInteger(f ? f->Value() : QVariant());
 }
 
-bool OpenQuietly(TDataSet *dataSet)
+bool OpenProtected(TDataSet *dataSet, const QString &failureSuffix)
 {
     try {
         dataSet->Open();
         return true;
-    } catch (const Exception &) {
+    } catch (const Exception &e) {
+        const QString head = failureSuffix.isEmpty()
+            ? QString()
+            : QStringLiteral("Blad w ") + failureSuffix + u'\n';
+        MessageDlg(head + e.Message(), mtError, mbOKOnly);
         return false;
     }
 }
@@ -27,12 +31,6 @@ void Prepare(TQuery *query, std::initializer_list<Param> params)
         query->ParamByName(QLatin1String(p.name)).SetValue(p.value);
 }
 
-void OpenProtected(TDataSet *dataSet, const QString &failureSuffix)
-{
-    if (!OpenQuietly(dataSet) && !failureSuffix.isEmpty())
-        MessageDlg(QStringLiteral("Blad w ") + failureSuffix, mtError, mbOKOnly);
-}
-
 void Reopen(TQuery *query, std::initializer_list<Param> params, const QString &failureSuffix)
 {
     Prepare(query, params);
@@ -42,7 +40,7 @@ void Reopen(TQuery *query, std::initializer_list<Param> params, const QString &f
 void OpenIfClosed(TDataSet *dataSet)
 {
     if (!dataSet->Active())
-        OpenQuietly(dataSet);
+        OpenProtected(dataSet);
 }
 
 } // namespace Worker

@@ -24,19 +24,16 @@ int Key(TDataSet *dataSet, const char *field);
 // Closes the query and sets the parameters by name, in order.
 void Prepare(TQuery *query, std::initializer_list<Param> params);
 
-// Opens in the protected block: a failure leaves the query closed, swallowed when
-// `failureSuffix` is empty, otherwise shown as the error box "Blad w " + suffix.
-void OpenProtected(TDataSet *dataSet, const QString &failureSuffix = {});
+// Opens in the protected block: a failure leaves the dataset closed and shows an error box with
+// the engine's reason, after the line "Blad w " + suffix where the worker names one. Returns
+// whether it opened.
+bool OpenProtected(TDataSet *dataSet, const QString &failureSuffix = {});
 
-// Reopens the query with the parameters. A failed open leaves it closed: swallowed without a
-// trace when `failureSuffix` is empty, otherwise shown as the error box "Blad w " + suffix.
+// Reopens the query with the parameters; a failed open is shown as OpenProtected says.
 void Reopen(TQuery *query, std::initializer_list<Param> params,
             const QString &failureSuffix = {});
 
-// Opens a closed dataset, failure swallowed; an open one is left as it is.
+// Opens a closed dataset in the protected block; an open one is left as it is.
 void OpenIfClosed(TDataSet *dataSet);
-
-// Opens the dataset; a failure leaves it closed without a word. Returns whether it opened.
-bool OpenQuietly(TDataSet *dataSet);
 
 } // namespace Worker

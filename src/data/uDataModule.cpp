@@ -102,8 +102,11 @@ void TdmDataModule::SetDatabaseNames()
 
 void TdmDataModule::OpenStartQueries()
 {
+    // A database that cannot be read is shown once, with the engine's reason; start-up goes on
+    // with empty lists.
     OpenSelect();
-    OpenWlasnosci();
+    if (qrSelect->Active())
+        OpenWlasnosci();
 }
 
 

@@ -32,11 +32,14 @@ QVariant TField::Convert(const QVariant &raw) const
 {
     if (raw.isNull() || !raw.isValid())
         return {};
+    // Text in a number column stays text: reading it as a number then raises the conversion
+    // error instead of giving 0.
+    const bool text = raw.typeId() == QMetaType::QString;
     switch (m_type) {
     case TFieldType::ftInteger:
-        return raw.toLongLong();
+        return text ? raw : raw.toLongLong();
     case TFieldType::ftFloat:
-        return raw.toDouble();
+        return text ? raw : raw.toDouble();
     case TFieldType::ftString: {
         const QString s = raw.toString();
         return m_size > 0 ? s.left(m_size) : s;
@@ -440,10 +443,10 @@ QStringList TQuery::ParamNames() const
     return names;
 }
 
-static TDataSet::Result ExecuteAndFetch(QSqlQuery &q, const QString &owner)
+static TDataSet::Result ExecuteAndFetch(QSqlQuery &q, const TDataSet &owner)
 {
     if (!q.exec())
-        throw EDatabaseError(owner + QStringLiteral(": ") + q.lastError().text());
+        SqlConnection::Refuse(owner.DatabaseName(), q.lastError());
     TDataSet::Result result;
     const QSqlRecord record = q.record();
     for (int i = 0; i < record.count(); ++i)
@@ -480,10 +483,10 @@ TDataSet::Result TQuery::Fetch()
     q.setForwardOnly(true);
     // A text the engine rejects fails here, like a failed open.
     if (!q.prepare(m_prepared))
-        throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
+        SqlConnection::Refuse(DatabaseName(), q.lastError());
     for (int i = 0; i < m_positional.size(); ++i)
         q.bindValue(i, ParamByName(m_positional[i]).Value());
-    return ExecuteAndFetch(q, Name());
+    return ExecuteAndFetch(q, *this);
 }
 
 // ---------------------------------------------------------------- TTable
@@ -508,8 +511,8 @@ TDataSet::Result TTable::Fetch()
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(m_tableName)))
-        throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
-    return ExecuteAndFetch(q, Name());
+        SqlConnection::Refuse(DatabaseName(), q.lastError());
+    return ExecuteAndFetch(q, *this);
 }
 
 void TTable::Insert(const Record &values)
@@ -524,11 +527,11 @@ void TTable::Insert(const Record &values)
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                        .arg(m_tableName, columns.join(u','), marks.join(u','))))
-        throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
+        SqlConnection::Refuse(DatabaseName(), q.lastError());
     for (int i = 0; i < int(values.size()); ++i)
         q.bindValue(i, values[i].second);
     if (!q.exec())
-        throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
+        SqlConnection::Refuse(DatabaseName(), q.lastError());
     q.finish();
 }
 
@@ -538,7 +541,7 @@ void TTable::DeleteAll()
     CheckIdentifier(m_tableName);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("DELETE FROM %1").arg(m_tableName)))
-        throw EDatabaseError(Name() + QStringLiteral(": ") + q.lastError().text());
+        SqlConnection::Refuse(DatabaseName(), q.lastError());
     q.finish();
 }
 
@@ -563,13 +566,13 @@ void TTable::ReplaceAll(const std::vector<Record> &records)
 {
     QSqlDatabase db = DatabaseOf(*this);
     if (!db.transaction())
-        throw EDatabaseError(Name() + QStringLiteral(": ") + db.lastError().text());
+        SqlConnection::Refuse(DatabaseName(), db.lastError());
     try {
         DeleteAll();
         for (const Record &record : records)
             Insert(record);
         if (!db.commit())
-            throw EDatabaseError(Name() + QStringLiteral(": ") + db.lastError().text());
+            SqlConnection::Refuse(DatabaseName(), db.lastError());
     } catch (...) {
         db.rollback();
         throw;

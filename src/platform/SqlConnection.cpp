@@ -13,6 +13,24 @@ static QString ConnectionName(const QString &folder)
     return QStringLiteral("virelt:") + folder;
 }
 
+// The engine's own text; Qt's adds a sentence of its driver after it.
+static QString Reason(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+[[noreturn]] static void CannotOpen(const QString &databaseFolder, const QSqlError &error)
+{
+    throw EDatabaseError(QStringLiteral("Cannot open the database \"%1\": %2")
+                             .arg(Paths::DatabaseFile(databaseFolder), Reason(error)));
+}
+
+void Refuse(const QString &databaseFolder, const QSqlError &error)
+{
+    throw EDatabaseError(QStringLiteral("Error in the database \"%1\": %2")
+                             .arg(Paths::DatabaseFile(databaseFolder), Reason(error)));
+}
+
 QSqlDatabase For(const QString &databaseFolder)
 {
     const QString name = ConnectionName(databaseFolder);
@@ -20,8 +38,7 @@ QSqlDatabase For(const QString &databaseFolder)
         QSqlDatabase db = QSqlDatabase::database(name, false);
         if (db.isOpen() || db.open())
             return db;
-        throw EDatabaseError(QStringLiteral("Cannot open the database in %1: %2")
-                                 .arg(databaseFolder, db.lastError().text()));
+        CannotOpen(databaseFolder, db.lastError());
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     // mode=rw: a missing file must fail to open, not be created empty.
@@ -29,11 +46,10 @@ QSqlDatabase For(const QString &databaseFolder)
     db.setDatabaseName(QUrl::fromLocalFile(Paths::DatabaseFile(databaseFolder)).toString()
         + QStringLiteral("?mode=rw"));
     if (!db.open()) {
-        const QString error = db.lastError().text();
+        const QSqlError error = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        throw EDatabaseError(
-            QStringLiteral("Cannot open the database in %1: %2").arg(databaseFolder, error));
+        CannotOpen(databaseFolder, error);
     }
     return db;
 }

@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <memory>
@@ -59,6 +61,61 @@ private slots:
         QCOMPARE(categories, QStringList({ "Pure metals", "Binary systems", "Ternary systems",
                                            "Quaternary systems", "Quinary systems" }));
         QCOMPARE(fmStart->dblSelectSystem->Text(), QString());
+    }
+
+    // Start-up goes on, and one error box names the database file and the engine's reason.
+    void aDatabaseThatCannotBeReadIsNamedOnceAtStart_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("corrupt") << "corrupt"
+                                 << "Error in the database \"%1\": file is not a database";
+        QTest::newRow("empty") << "empty"
+                               << "Error in the database \"%1\": no such table: SELECT_SYSTEM";
+        QTest::newRow("missing") << "missing"
+                                 << "Cannot open the database \"%1\": unable to open database file";
+        QTest::newRow("missing table") << "DROP TABLE WLASNOSCI"
+                                       << "Error in the database \"%1\": no such table: WLASNOSCI";
+    }
+    void aDatabaseThatCannotBeReadIsNamedOnceAtStart()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        QString file;
+        p.reset();
+        p = std::make_unique<ProgramFixture>([&](const QString &databasePath) {
+            file = databasePath + QStringLiteral("/VIRELT2.sqlite");
+            if (damage == QLatin1String("missing")) {
+                QVERIFY(QFile::remove(file));
+                return;
+            }
+            if (damage.startsWith(QLatin1String("DROP"))) {
+                {
+                    QSqlDatabase db = QSqlDatabase::addDatabase(
+                        QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+                    db.setDatabaseName(file);
+                    QVERIFY(db.open());
+                    QSqlQuery q(db);
+                    QVERIFY(q.exec(damage));
+                }
+                QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+                return;
+            }
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (damage == QLatin1String("empty"))
+                QVERIFY(f.resize(0));
+            else
+                f.write(QByteArray(100, 'x')); // the header and the start of the schema
+        });
+        QVERIFY(fmStart && fmSelect && fmDTA);
+        QCOMPARE(p->dialogs().Texts(), QStringList({ message.arg(file) }));
+        QCOMPARE(p->dialogs().shown.front().kind, QStringLiteral("MessageDlg"));
+        QCOMPARE(p->dialogs().shown.front().type, int(mtError));
+        QVERIFY(!dmDataModule->qrWlasnosci->Active());
+        fmStart->show();
+        fmStart->Timer1Timer();
+        QVERIFY(!fmStart->sbOK->isEnabled());
     }
 
     void okWaitsForACategoryAndTheTimerStopsOnceChosen()

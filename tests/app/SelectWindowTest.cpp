@@ -77,12 +77,13 @@ private:
         QSqlDatabase::removeDatabase(QStringLiteral("test-rows"));
     }
     QString DiagramFolder() const { return p->folder.DatabasePath() + QStringLiteral("/Diagram"); }
-    void WriteDiagram(const QString &category, const QString &system)
+    void WriteDiagram(const QString &category, const QString &system,
+        const QString &extension = QStringLiteral(".jpg"))
     {
         QVERIFY(QDir().mkpath(DiagramFolder() + u'/' + category));
         QImage picture(40, 30, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        QVERIFY(picture.save(DiagramFolder() + u'/' + category + u'/' + system + ".jpg", "JPG"));
+        QVERIFY(picture.save(DiagramFolder() + u'/' + category + u'/' + system + extension, "JPG"));
     }
     void WriteReferences(const QByteArray &text)
     {
@@ -340,10 +341,25 @@ private slots:
         QVERIFY(p->dialogs().shown.empty());
     }
 
+    // The diagram is found as figures are: its name in any case, never a folder.
+    void theDiagramsNameMayDifferInCase()
+    {
+        QFile::remove(DiagramFolder() + QStringLiteral("/Binary systems/Ag-Sn.jpg"));
+        WriteDiagram(QStringLiteral("Binary systems"), QStringLiteral("AG-SN"), ".JPG");
+        WriteReferences("[Ag-Sn] x|\n");
+        Open(QStringLiteral("Binary systems"));
+        Choose(QStringLiteral("Ag-Sn"), {});
+        fmSelect->sbPhaseDiagram->click();
+        QCOMPARE(p->modal().shownForms, QStringList({ "fmDiagram" }));
+        QCOMPARE(fmDiagram->Image1->pixmap().size(), QSize(40, 30));
+        QVERIFY(p->dialogs().shown.empty());
+    }
+
     void aMissingDiagramIsNotAvailable()
     {
         WriteReferences("[Bi-Sn] x|\n");
         QFile::remove(DiagramFolder() + QStringLiteral("/Binary systems/Bi-Sn.jpg"));
+        QVERIFY(QDir().mkpath(DiagramFolder() + QStringLiteral("/Binary systems/Bi-Sn.jpg")));
         Open(QStringLiteral("Binary systems"));
         Choose(QStringLiteral("Bi-Sn"), {});
         fmSelect->sbPhaseDiagram->click();

@@ -126,20 +126,24 @@ private slots:
         QVERIFY(m_module->qrTabUkl->Active());
     }
 
-    void aFailedOpenIsSwallowedOrReportedAsTheWorkerSays()
+    // A failed open leaves the dataset closed and shows the engine's reason, after the
+    // worker's own line where it has one.
+    void aFailedOpenShowsTheEnginesReason()
     {
         QVERIFY(m_module->qrSelect->Locate(QStringLiteral("ID_SELECT"), 1));
         m_module->OpenTabUkl();
+        const QString reason = QStringLiteral("Error in the database \"%1/VIRELT2.sqlite\": no "
+                                              "such table: NO_SUCH_TABLE")
+                                   .arg(m_module->DatabasePath());
         m_module->qrPierwiastki->SetSQL({ QStringLiteral("SELECT * FROM NO_SUCH_TABLE WHERE 1 = :lUklad") });
         m_module->OpenPierwiastki();
         QVERIFY(!m_module->qrPierwiastki->Active());
-        QCOMPARE(m_services->dialogs->Texts(QStringLiteral("MessageDlg")),
-                 QStringList({ "Blad w Pierwiastkach" }));
-        QCOMPARE(m_services->dialogs->shown.back().type, int(mtError));
         m_module->qrX->SetSQL({ QStringLiteral("SELECT * FROM NO_SUCH_TABLE WHERE 1 = :lUklad") });
         m_module->OpenX();
         QVERIFY(!m_module->qrX->Active());
-        QCOMPARE(int(m_services->dialogs->shown.size()), 1);
+        QCOMPARE(m_services->dialogs->Texts(QStringLiteral("MessageDlg")),
+            QStringList({ QStringLiteral("Blad w Pierwiastkach\n") + reason, reason }));
+        QCOMPARE(m_services->dialogs->shown.back().type, int(mtError));
     }
 
     void destroyingTheModuleClosesItsDatasets()

@@ -175,6 +175,19 @@ private slots:
             0);
     }
 
+    // The engine refuses a value of another type than its column's, such as text in a number.
+    void EveryTableIsStrict()
+    {
+        const BuiltDatabase db;
+        QCOMPARE(db.Column(QStringLiteral("SELECT name FROM pragma_table_list WHERE schema = "
+                                          "'main' AND name NOT LIKE 'sqlite%' AND NOT strict")),
+            QVariantList());
+        QCOMPARE(db.Value(QStringLiteral("SELECT COUNT(*) FROM pragma_table_list WHERE schema = "
+                                         "'main' AND strict"))
+                     .toInt(),
+            29);
+    }
+
     void WorkTablesAreEmpty()
     {
         const BuiltDatabase db;

@@ -4,8 +4,15 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
 
 namespace {
 
@@ -28,6 +35,81 @@ QImage TwoColours(QImage::Format format)
     return picture;
 }
 
+QByteArray EncodeProgressive(const QImage &picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(picture);
+    return bytes;
+}
+
+// Ink of the red-and-white picture: the left half red (200, 30, 30), the right half white.
+// `inverted` stores it as Adobe's programs do, 255 for no ink.
+QByteArray EncodeInk(J_COLOR_SPACE space, bool adobeMarker, bool inverted)
+{
+    jpeg_compress_struct info {};
+    jpeg_error_mgr errors {};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = 64;
+    info.image_height = 48;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, space);
+    info.write_Adobe_marker = adobeMarker;
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    const unsigned char red[4] = { 0, 218, 218, 55 }, white[4] = { 0, 0, 0, 0 };
+    std::vector<unsigned char> line(64 * 4);
+    for (int x = 0; x < 64; ++x)
+        for (int i = 0; i < 4; ++i) {
+            const unsigned char ink = (x < 32 ? red : white)[i];
+            line[size_t(x) * 4 + size_t(i)] = inverted ? 255 - ink : ink;
+        }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = line.data();
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
+}
+
+// The first frame header's size fields say `width` x `height`.
+QByteArray ClaimSize(QByteArray bytes, quint16 width, quint16 height)
+{
+    for (qsizetype i = 0; i + 9 < bytes.size(); ++i) {
+        const uchar marker = uchar(bytes[i + 1]);
+        if (uchar(bytes[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            bytes[i + 5] = char(height >> 8);
+            bytes[i + 6] = char(height & 0xFF);
+            bytes[i + 7] = char(width >> 8);
+            bytes[i + 8] = char(width & 0xFF);
+            return bytes;
+        }
+    }
+    return {};
+}
+
+void CompareRedAndWhite(const QImage &decoded)
+{
+    QCOMPARE(decoded.size(), QSize(64, 48));
+    const QColor red = decoded.pixelColor(10, 20), white = decoded.pixelColor(50, 20);
+    QVERIFY2(
+        qAbs(red.red() - 200) < 12 && red.green() < 50 && red.blue() < 50, qPrintable(red.name()));
+    QVERIFY2(
+        white.red() > 240 && white.green() > 240 && white.blue() > 240, qPrintable(white.name()));
+}
+
 // The message of the error that decoding raises; empty when it decodes.
 QString Failure(const QByteArray &bytes)
 {
@@ -48,12 +130,50 @@ private slots:
     void decodesColourPictures()
     {
         const QImage decoded = Jpeg::Decode(Encode(TwoColours(QImage::Format_RGB32)), "a.jpg");
-        QCOMPARE(decoded.size(), QSize(64, 48));
         QVERIFY(!decoded.isGrayscale());
-        const QColor red = decoded.pixelColor(10, 20), white = decoded.pixelColor(50, 20);
-        QVERIFY2(qAbs(red.red() - 200) < 12 && red.green() < 50 && red.blue() < 50,
-            qPrintable(red.name()));
-        QVERIFY(white.red() > 240 && white.green() > 240 && white.blue() > 240);
+        CompareRedAndWhite(decoded);
+    }
+
+    void cmykPicturesComeAsRgb_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CMYK") << EncodeInk(JCS_CMYK, false, false);
+        QTest::newRow("Adobe CMYK") << EncodeInk(JCS_CMYK, true, true);
+        QTest::newRow("YCCK") << EncodeInk(JCS_YCCK, true, true);
+    }
+    void cmykPicturesComeAsRgb()
+    {
+        QFETCH(QByteArray, bytes);
+        const QImage decoded = Jpeg::Decode(bytes, "ink.jpg");
+        QCOMPARE(decoded.format(), QImage::Format_RGB888);
+        CompareRedAndWhite(decoded);
+    }
+
+    // libjpeg warns of a premature end where only the end marker is missing.
+    void aCompletePictureWithoutItsEndMarkerIsRead()
+    {
+        QByteArray baseline = Encode(TwoColours(QImage::Format_RGB32));
+        QVERIFY(baseline.endsWith("\xFF\xD9"));
+        baseline.chop(2);
+        CompareRedAndWhite(Jpeg::Decode(baseline, "a.jpg"));
+        QByteArray progressive = EncodeProgressive(TwoColours(QImage::Format_RGB32));
+        progressive.chop(2);
+        CompareRedAndWhite(Jpeg::Decode(progressive, "p.jpg"));
+        // Without its last scan the progressive picture is not all there.
+        progressive.truncate(progressive.lastIndexOf("\xFF\xDA"));
+        QVERIFY2(Failure(progressive).contains("Premature end"), qPrintable(Failure(progressive)));
+    }
+
+    void aPictureTooLargeIsRefusedBeforeItIsRead()
+    {
+        const QByteArray small = Encode(TwoColours(QImage::Format_RGB32));
+        for (const QByteArray &bytes :
+            { small, EncodeProgressive(TwoColours(QImage::Format_RGB32)) })
+            QCOMPARE(Failure(ClaimSize(bytes, 65000, 65000)),
+                QStringLiteral("The picture \"figure.jpg\" cannot be read: it has 65000 x 65000 "
+                               "pixels, more than the 64 million this program shows"));
+        // Below the limit it is read, and its data runs out.
+        QVERIFY(Failure(ClaimSize(small, 8000, 8000)).contains("premature end of data segment"));
     }
 
     void decodesGreyPicturesAsGrey()

@@ -30,6 +30,8 @@ public:
                      "CREATE TABLE U (ID INTEGER, NAME TEXT)",
                      "INSERT INTO U VALUES (7, 'joined')",
                      "CREATE TABLE W (X REAL, VISCO REAL, UKLAD TEXT)",
+                     "CREATE TABLE N (X REAL, NR INTEGER)",
+                     "INSERT INTO N VALUES ('abc', '7a')",
                  })
                 q.exec(QString::fromLatin1(sql));
         }
@@ -137,6 +139,33 @@ private slots:
         }
         QVERIFY(!q.Active());
         QVERIFY(q.FieldByName(QStringLiteral("X")).IsNull());
+    }
+
+    // A table that is not strict keeps text in a number column; reading it as a number is an
+    // error, never 0.
+    void textInANumberColumnIsAConversionError()
+    {
+        SmallDatabase db;
+        TQuery q(nullptr, QStringLiteral("qrN"));
+        q.SetDatabaseName(db.folder.path());
+        TField *x = q.AddPersistentField(QStringLiteral("X"), TFieldType::ftFloat);
+        TField *nr = q.AddPersistentField(QStringLiteral("NR"), TFieldType::ftInteger);
+        q.SetSQL({ QStringLiteral("SELECT X, NR FROM N") });
+        q.Open();
+        QCOMPARE(x->AsString(), QStringLiteral("abc"));
+        QCOMPARE(x->DisplayText(), QStringLiteral("abc"));
+        try {
+            x->AsFloat();
+            QFAIL("text read as a number must raise");
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.Message(), QStringLiteral("'abc' is not a valid floating point value"));
+        }
+        try {
+            nr->AsInteger();
+            QFAIL("text read as a number must raise");
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.Message(), QStringLiteral("'7a' is not a valid integer value"));
+        }
     }
 
     void fieldLookupIsCaseInsensitiveAndTakesTheFirstDuplicate()

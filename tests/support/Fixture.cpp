@@ -61,8 +61,10 @@ ServiceDoubles::~ServiceDoubles()
     SetDialogs(std::move(m_oldDialogs));
 }
 
-ProgramFixture::ProgramFixture()
+ProgramFixture::ProgramFixture(const std::function<void(const QString &)> &beforeStart)
 {
+    if (beforeStart)
+        beforeStart(folder.DatabasePath());
     Application().ResetTerminated();
     CreateStartupObjects();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // A temporary executable folder holding a copy of the built database folder and an empty
@@ -41,7 +42,9 @@ private:
 class ProgramFixture
 {
 public:
-    ProgramFixture();
+    // `beforeStart` may change the copied database folder before the program starts.
+    explicit ProgramFixture(
+        const std::function<void(const QString &databasePath)> &beforeStart = {});
     ~ProgramFixture();
     ExeFolderFixture folder;
     ServiceDoubles services;
