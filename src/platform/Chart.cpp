@@ -101,7 +101,7 @@ void TChartSeries::SetShowInLegend(bool show)
 {
     m_showInLegend = show;
     if (m_chart)
-        m_chart->ApplyLegendFlags();
+        m_chart->LayoutLegend();
 }
 
 void TChartSeries::AddXY(double x, double y)
@@ -387,7 +387,7 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     });
     SetColor(clWhite);
     SetLegendColor(clWhite);
-    ApplyLegendFlags();
+    LayoutLegend();
     UpdateAxes();
 }
 
@@ -458,7 +458,7 @@ void TDBChart::AddSeries(TChartSeries *series)
         LayoutLegend();
         m_points->update();
     });
-    ApplyLegendFlags();
+    LayoutLegend();
     UpdateAxes();
 }
 
@@ -471,13 +471,8 @@ void TDBChart::RemoveAllSeries()
             chart()->removeSeries(series->Series());
         delete series->Series();
     }
-    ApplyLegendFlags();
-    UpdateAxes();
-}
-
-void TDBChart::ApplyLegendFlags()
-{
     LayoutLegend();
+    UpdateAxes();
 }
 
 bool TDBChart::LegendVisible() const
@@ -641,17 +636,12 @@ void TDBChart::resizeEvent(QResizeEvent *event)
     QChartView::resizeEvent(event);
 }
 
-QImage TDBChart::ToImage()
+void TDBChart::SaveToBitmapFile(const QString &path)
 {
     UpdateAxes();
     if (!isVisible() && (width() < 400 || height() < 300))
         resize(std::max(width(), 800), std::max(height(), 600));
-    return grab().toImage();
-}
-
-void TDBChart::SaveToBitmapFile(const QString &path)
-{
-    SafeFile::WriteImage(path, ToImage(), "BMP");
+    SafeFile::WriteImage(path, grab().toImage(), "BMP");
 }
 
 void TDBChart::mousePressEvent(QMouseEvent *event)

@@ -54,8 +54,6 @@ protected:
 
 private:
     friend class TDBChart;
-    class ChartLegendItem;
-    class ChartPointsItem;
     QPointer<TDBChart> m_chart;
     TColor m_color = clBlack;
     bool m_showInLegend = true;
@@ -140,8 +138,6 @@ public:
 
     // Fits both axes to every point of every series.
     void UpdateAxes();
-    // Shows each series' legend entry as the series asks; no entries, no legend.
-    void ApplyLegendFlags();
     // The legend as drawn: its box in chart coordinates, its font and the text of each entry
     // (a long title goes on to a second line at a blank; what still does not fit ends in an
     // ellipsis).
@@ -151,9 +147,8 @@ public:
     QStringList LegendTexts() const;
     // A readable plot; a layout gives the chart whatever room is left beyond that.
     QSize sizeHint() const override { return QSize(480, 360); }
-    // The chart as a picture; an unshown chart renders at a useful size.
-    QImage ToImage();
-    // Raises EInOutError when the file cannot be written; an old file of that name then stays.
+    // The chart as a bitmap; an unshown chart renders at a useful size. Raises EInOutError when
+    // the file cannot be written; an old file of that name then stays.
     void SaveToBitmapFile(const QString &path);
 
 signals:
@@ -170,6 +165,7 @@ private:
     // Repaints after a series changed its look.
     void SeriesLookChanged();
     void ScheduleAxes();
+    // Sizes the legend to the entries of the series that ask for one; no entries, no legend.
     void LayoutLegend();
     void PlaceLegend();
     void ScaleAxes();
