@@ -272,8 +272,7 @@ void TDBGrid::FitColumns()
     const std::vector<TColumn> &columns = m_model->Columns();
     const QFontMetrics cells(font());
     const QFontMetrics titles(horizontalHeader()->font());
-    // Room for the cell's and the title's margins and grid lines.
-    // The cell's text margins on both sides, the grid line and a little air.
+    // The text margins on both sides, the grid line and a little air, of a cell and of a title.
     const int cellMargin
         = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 6;
     const int titleMargin = 14;
