@@ -3,6 +3,8 @@
 #include "models/ModelCurves.h"
 
 #include "chart/ChartBuilders.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 
 const ColorPalette ViscosityModelPalette = { clRed, clGreen, clPurple, clBlue, clYellow, clBlack,
     clNavy, clTeal, clGray, clLime, clOlive, clAqua, clSilver, clMaroon, clFuchsia, clSilver,
@@ -40,4 +42,11 @@ void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style)
     if (auto *line = dynamic_cast<TLineSeries *>(series))
         line->SetLinePenWidth(style.penWidth);
     chart->AddSeries(series);
+}
+
+void ShowNoValidValue(const QString &model, const QString &quantity, const char *system, Fixed t)
+{
+    MessageDlg(QStringLiteral("Error! The %1 model gives no valid %2 for %3 at %4 [K].")
+                   .arg(model, quantity, QLatin1String(system), Numbers::FloatToStr(t)),
+        mtError, mbOKOnly);
 }

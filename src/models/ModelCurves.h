@@ -2,6 +2,7 @@
 
 #include "chart/Palette.h"
 #include "platform/Chart.h"
+#include "platform/Fixed.h"
 
 #include <QList>
 #include <QPointF>
@@ -29,3 +30,7 @@ struct CurveStyle
 // Styles a line series and puts it on the chart. Running it again on the same series only
 // restyles it, so a worker may finish its curve after every point.
 void FinishCurve(TDBChart *chart, TChartSeries *series, const CurveStyle &style);
+
+// Where a model gives what no liquid alloy has, its curve is not drawn and this error says so;
+// `quantity` names what the model gives ("value", "viscosity").
+void ShowNoValidValue(const QString &model, const QString &quantity, const char *system, Fixed t);

@@ -104,10 +104,7 @@ void TfmWykres::ButlerIsothermCurve(const ButlerIsotherm &isotherm)
         const Fixed x = isotherm.X(i);
         const std::optional<Fixed> sigma = ButlerSurfaceTensionInDomain(isotherm.fit, x, t);
         if (!sigma) {
-            MessageDlg(
-                QStringLiteral("Error! The Butler model gives no valid value for %1 at %2 [K].")
-                    .arg(QLatin1String(isotherm.system), Numbers::FloatToStr(t)),
-                mtError, mbOKOnly);
+            ShowNoValidValue(QStringLiteral("Butler"), QStringLiteral("value"), isotherm.system, t);
             return;
         }
         points << QPointF(x.ToDouble(), sigma->ToDouble());

@@ -77,10 +77,8 @@ void TfmWykres::ViscosityModelCurve(const ViscositySystem &system)
     }
     const std::vector<ViscosityPoint> points = ViscosityCurve(system, *model, GetCurrentT());
     if (!Physical(points)) {
-        MessageDlg(QStringLiteral("Error! The %1 model gives no valid viscosity for %2 at %3 [K].")
-                       .arg(cbModel1->currentText(), QLatin1String(system.system),
-                           Numbers::FloatToStr(GetCurrentT())),
-            mtError, mbOKOnly);
+        ShowNoValidValue(
+            cbModel1->currentText(), QStringLiteral("viscosity"), system.system, GetCurrentT());
         return;
     }
     auto *series = new TLineSeries(this);
@@ -90,8 +88,7 @@ void TfmWykres::ViscosityModelCurve(const ViscositySystem &system)
     FinishViscosityModelSeries();
     const QStringList lines = ViscosityMemoLines(
         system, { cbModel1->currentText(), edModel->text(), DBChart1->LeftAxisTitle() }, points);
-    if (!lines.isEmpty())
-        MemoViscoModel->appendPlainText(lines.join(u'\n'));
+    MemoViscoModel->appendPlainText(lines.join(u'\n'));
 }
 
 void TfmWykres::FinishViscosityModelSeries()
