@@ -224,7 +224,6 @@ void TfmWykres::sbPrintClick()
 {
     const QString pdf = SavePath(fmSelect->dblWlasnosci->Text() + QStringLiteral(" of ")
         + fmSelect->dblSelect->Text() + QStringLiteral(".pdf"));
-    DBChart1->UpdateAxes();
     Printer::Result printed;
     {
         DBChart1->SetLegendColor(clWindow);

@@ -1,11 +1,11 @@
 #include "platform/Printer.h"
 
+#include "platform/Chart.h"
 #include "platform/Exceptions.h"
 #include "platform/SafeFile.h"
 
 #include <QBuffer>
 #include <QChart>
-#include <QChartView>
 #include <QGraphicsLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -98,13 +98,15 @@ void SetFileOutputOnly(bool fileOnly)
     FileOnly() = fileOnly;
 }
 
-Result PrintChart(QChartView &view, bool landscape, int marginPercent, const QString &pdfFallback)
+Result PrintChart(TDBChart &chart, bool landscape, int marginPercent, const QString &pdfFallback)
 {
+    // Points added since the last paint may not have rescaled the axes yet.
+    chart.UpdateAxes();
     return PrintOnePage(landscape ? QPageLayout::Landscape : QPageLayout::Portrait, true,
         pdfFallback, [&](QPainter &painter, const QRect &sheet, int resolution) {
             const int dx = sheet.width() * marginPercent / 100;
             const int dy = sheet.height() * marginPercent / 100;
-            RenderChart(view, painter, sheet.adjusted(dx, dy, -dx, -dy), resolution);
+            RenderChart(chart, painter, sheet.adjusted(dx, dy, -dx, -dy), resolution);
         });
 }
 

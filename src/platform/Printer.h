@@ -7,8 +7,8 @@
 
 #include <functional>
 
-class QChartView;
 class QPainter;
+class TDBChart;
 
 // Printing on the desktop's default printer. Where no printer is configured the page goes to a
 // PDF file instead (written safely, see SafeFile), so a print is never silently lost.
@@ -23,10 +23,10 @@ struct Result
     QString target; // the printer's name, or the PDF file written
 };
 
-// Prints the view's chart over the sheet within margins of `marginPercent` of it on each side.
-// The chart is laid out afresh at that area's shape and drawn at the printer's resolution, so
-// its lines and text are as sharp as the printer makes them.
-Result PrintChart(QChartView &view, bool landscape, int marginPercent, const QString &pdfFallback);
+// Prints the chart over the sheet within margins of `marginPercent` of it on each side, its axes
+// fitted to every point. The chart is laid out afresh at that area's shape and drawn at the
+// printer's resolution, so its lines and text are as sharp as the printer makes them.
+Result PrintChart(TDBChart &chart, bool landscape, int marginPercent, const QString &pdfFallback);
 
 // The page of a print job as the program draws on it, in printer pixels from the corner of the
 // printable area: pictures stretched into rectangles and text placed by its top-left corner.
