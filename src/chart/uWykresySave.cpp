@@ -95,12 +95,11 @@ QString TfmWykres::ReferenceTag() const
 
 QString TfmWykres::ReferenceLine() const
 {
-    const QString year = ReferencePart("ROK", {}, {});
     return ReferenceTag() + ReferencePart("NAZWISKA", {}, QStringLiteral(", "))
         + ReferencePart("TYTUL", {}, QStringLiteral(", "))
         + ReferencePart("CZASOPISMO", {}, QStringLiteral(", "))
         + ReferencePart("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
-        + (year.isEmpty() ? QString() : QStringLiteral("(%1)").arg(VarAsInteger(year)))
+        + ReferencePart("ROK", QStringLiteral("("), QStringLiteral(")"))
         + ReferencePart("STRONY", QStringLiteral(" pp."), {});
 }
 
