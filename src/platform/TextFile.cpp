@@ -67,16 +67,7 @@ int SequenceLength(QByteArrayView bytes, qsizetype i)
     return length;
 }
 
-} // namespace
-
-void Write(const QString &path, const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toUtf8() + "\r\n";
-    SafeFile::Write(path, bytes);
-}
-
+// UTF-8 text, each byte outside valid UTF-8 taken as Windows-1250.
 QString Decode(QByteArrayView bytes)
 {
     if (bytes.isValidUtf8())
@@ -98,6 +89,16 @@ QString Decode(QByteArrayView bytes)
         }
     }
     return text;
+}
+
+} // namespace
+
+void Write(const QString &path, const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    SafeFile::Write(path, bytes);
 }
 
 QStringList Lines(const QByteArray &text)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -15,8 +14,6 @@ inline constexpr qsizetype MaxLineBytes = 64 * 1024;
 
 // Writes the lines safely (see SafeFile); a file that cannot be written raises EInOutError.
 void Write(const QString &path, const QStringList &lines);
-// UTF-8 text, each byte outside valid UTF-8 taken as Windows-1250.
-QString Decode(QByteArrayView bytes);
 // The lines of a text, ended by LF or CR LF, without a leading UTF-8 byte-order mark; a final
 // line end does not start another line. A line longer than MaxLineBytes raises EInOutError
 // naming its number.
