@@ -1,6 +1,7 @@
 #include "chart/uWlasnedane.h"
 #include "chart/uWykresy.h"
 #include "support/ChartSession.h"
+#include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
 #include <QFile>
@@ -10,12 +11,6 @@ class OwnDataTest : public ChartTestCase
 {
     Q_OBJECT
 private:
-    static void WriteFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     // Opens the own-data window from the chart window's menu and runs `act` inside it.
     void RunOwnData(std::function<void()> act)
     {
@@ -106,8 +101,8 @@ private slots:
         Open("Binary systems", "Tb-Ta", "Density");
         const QString bom = p->folder.Path() + "/Save/bom.txt";
         const QString tooLong = p->folder.Path() + "/Save/long.txt";
-        WriteFile(bom, QByteArray("\xef\xbb\xbf") + "0.1;7.5\r\n");
-        WriteFile(tooLong, "0.1;7.5\n" + QByteArray(100000, '1') + "\n");
+        WriteBytes(bom, QByteArray("\xef\xbb\xbf") + "0.1;7.5\r\n");
+        WriteBytes(tooLong, "0.1;7.5\n" + QByteArray(100000, '1') + "\n");
         const QString kept = p->folder.Path() + "/Save/kept.txt";
         p->dialogs().fileAnswers << QString() << kept << tooLong << bom;
         QStringList shown;
@@ -120,9 +115,7 @@ private slots:
                 shown << fmWlasnedane->Memo1->toPlainText();
             }
         });
-        QFile saved(kept);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("0.3;7.2\r\n0.4;7.1\r\n"));
+        QCOMPARE(ReadBytes(kept), QByteArray("0.3;7.2\r\n0.4;7.1\r\n"));
         QCOMPARE(shown, QStringList({ "0.3;7.2\n0.4;7.1", "0.1;7.5" }));
         QCOMPARE(p->dialogs().Texts("Exception"),
             QStringList({ "Cannot load file \"" + tooLong

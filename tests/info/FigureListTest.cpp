@@ -20,16 +20,6 @@
 
 #include <memory>
 
-namespace {
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class FigureListTest : public QObject
 {
     Q_OBJECT
@@ -205,7 +195,7 @@ private slots:
         fmSkany->LoadPicture(s->Path("Fig/Binary systems/Ag-Sn/[2001Kor1]_Ag-Sn_DX.jpg"));
         fmSkany->sbPrint->click();
         const QString pdf = s->p.folder.Path() + "/Save/[2001Kor1]_Ag-Sn_DX.pdf";
-        QVERIFY(Read(pdf).startsWith("%PDF"));
+        QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
         QCOMPARE(s->p.dialogs().Texts("MessageDlg"),
             QStringList({ "No printer is set up; the page was printed to " + pdf }));
     }

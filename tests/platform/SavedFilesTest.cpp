@@ -3,10 +3,10 @@
 #include "platform/Printer.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
+#include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,19 +16,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // While it lives, no file of this process can grow beyond `bytes`: writes past that fail as
 // they do on a full disk.
@@ -87,7 +74,7 @@ private slots:
         QFETCH(Save, save);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Density of Ag-Sn.old"));
-        Put(path, "the good file");
+        WriteBytes(path, "the good file");
         try {
             FileSizeLimit full(100);
             save(path);
@@ -97,10 +84,10 @@ private slots:
                 qPrintable(e.Message()));
             QVERIFY2(e.Message().size() > path.size() + 22, "the reason is missing");
         }
-        QCOMPARE(Read(path), QByteArray("the good file"));
+        QCOMPARE(ReadBytes(path), QByteArray("the good file"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({ "Density of Ag-Sn.old" }));
         save(path);
-        QVERIFY(Read(path).size() > 100);
+        QVERIFY(ReadBytes(path).size() > 100);
     }
 
     void theChartIsPrintedAsADrawingOnALandscapePage()
@@ -117,7 +104,7 @@ private slots:
         chart.show();
         const QSize screen = chart.chart()->size().toSize();
         QCOMPARE(Printer::PrintChart(chart, true, 5, pdf).target, pdf);
-        const QByteArray bytes = Read(pdf);
+        const QByteArray bytes = ReadBytes(pdf);
         // Lines and text as such, no picture of the screen.
         QVERIFY(bytes.contains("/Type /Font"));
         QVERIFY(!bytes.contains("/Subtype /Image"));
@@ -134,7 +121,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("[2003Vel1]_Density.txt"));
         TextFile::Write(
             path, { QStringLiteral("Pawe\u0142 Fima"), QStringLiteral("\u03b7 [mPa s]") });
-        QCOMPARE(Read(path), QByteArray("Pawe\xc5\x82 Fima\r\n\xce\xb7 [mPa s]\r\n"));
+        QCOMPARE(ReadBytes(path), QByteArray("Pawe\xc5\x82 Fima\r\n\xce\xb7 [mPa s]\r\n"));
         QCOMPARE(TextFile::Read(path),
             QStringList({ QStringLiteral("Pawe\u0142 Fima"), QStringLiteral("\u03b7 [mPa s]") }));
     }

@@ -2,6 +2,8 @@
 
 #include "platform/DBControls.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <QObject>
 #include <QString>
 
@@ -24,4 +26,19 @@ inline bool ChooseText(TDBLookupComboBox *combo, const QString &text)
         return false;
     combo->Choose(index);
     return true;
+}
+
+// A file's whole content; empty when it cannot be read.
+inline QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a file with exactly these bytes; one that cannot be written fails the test.
+inline void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error(("cannot write " + path).toStdString());
 }
