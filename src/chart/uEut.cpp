@@ -55,7 +55,7 @@ void TfmEut::sbOKClick()
     SetModalResult(mrOk);
 }
 
-bool ChooseEutectic(TfmWykres *window, int tab, void (*openSections)())
+bool ChooseEutectic(TfmWykres *window, int tab)
 {
     TdmDataModule *dm = dmDataModule;
     bool chosen = false;
@@ -71,7 +71,10 @@ bool ChooseEutectic(TfmWykres *window, int tab, void (*openSections)())
         if (fmEut->ShowModal() == mrOk
             || !dm->qrEut->Locate(QStringLiteral("ID_EUTEKTYKI"), window->GetEutecticId(tab)))
             window->SetEutecticId(tab, Worker::Key(dm->qrEut, "ID_EUTEKTYKI"));
-        openSections();
+        if (tab == 1)
+            dm->OpenDane45();
+        else
+            dm->OpenDane452();
         chosen = true;
     });
     return chosen;

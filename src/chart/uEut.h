@@ -30,7 +30,7 @@ class TfmWykres;
 
 // Asks for the section of a tab of the chart window (1: the isotherm tab or the first
 // temperature tab, 2: the second): opens the sections of the chosen system, runs the picker,
-// keeps the choice for the tab, then runs `openSections` (the opener of the section data). The
-// picker is released afterwards, also when a step fails. A system without sections gets the
-// not-available message instead, and the result is false.
-bool ChooseEutectic(TfmWykres *window, int tab, void (*openSections)());
+// keeps the choice for the tab, then opens the tab's section data. The picker is released
+// afterwards, also when a step fails. A system without sections gets the not-available message
+// instead, and the result is false.
+bool ChooseEutectic(TfmWykres *window, int tab);

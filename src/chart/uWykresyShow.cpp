@@ -58,7 +58,7 @@ void TfmWykres::sbShowClick()
         return;
     TdmDataModule *dm = dmDataModule;
     const int K = Category();
-    if (K >= 3 && !ChooseEutectic(this, 1, [] { dmDataModule->OpenDane45(); }))
+    if (K >= 3 && !ChooseEutectic(this, 1))
         return;
     dbgPublikacje->SetDataSource(dm->dsPublikacje);
     ListaWybranychPublikacji->Add(QString::number(Worker::Key(dm->qrAutor, "ID_PUBLIKACJI")));

@@ -108,10 +108,7 @@ void TfmWykres::ShowTemperatureTab(int tab)
     if (Category() < 3) {
         dbgTemp(tab)->SetDataSource(first ? dm->dsRownania : dm->dsRownania2);
     } else {
-        void (*openSections)() = [] { dmDataModule->OpenDane45(); };
-        if (!first)
-            openSections = [] { dmDataModule->OpenDane452(); };
-        if (!ChooseEutectic(this, tab, openSections))
+        if (!ChooseEutectic(this, tab))
             return;
         dbgTemp(tab)->SetDataSource(first ? dm->dsDane45 : dm->dsDane452);
     }
