@@ -3,6 +3,7 @@
 #include "platform/ChartTicks.h"
 #include "platform/SafeFile.h"
 
+#include <QFontInfo>
 #include <QGraphicsItem>
 #include <QMouseEvent>
 #include <QPainter>
@@ -492,7 +493,11 @@ QRectF TDBChart::LegendRect() const
 
 QFont TDBChart::LegendFont() const
 {
-    return font();
+    // Sized in pixels: a printer's painter resolves a point size at its own resolution and its
+    // scaling then enlarges the text again, past the box laid out for it.
+    QFont legend = font();
+    legend.setPixelSize(QFontInfo(legend).pixelSize());
+    return legend;
 }
 
 QStringList TDBChart::LegendTexts() const
