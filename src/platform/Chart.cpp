@@ -612,7 +612,8 @@ static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
         axis->setTickAnchor(scale.min);
     if (!coarser)
         axis->setTickInterval(scale.step);
-    const QString format = QStringLiteral("%.%1f").arg(scale.decimals);
+    const QString format
+        = QStringLiteral("%.%1").arg(scale.decimals) + QChar(scale.exponentForm ? u'E' : u'f');
     if (axis->labelFormat() != format)
         axis->setLabelFormat(format);
 }
