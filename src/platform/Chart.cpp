@@ -5,6 +5,7 @@
 
 #include <QFontInfo>
 #include <QGraphicsItem>
+#include <QGraphicsLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -652,6 +653,9 @@ QImage TDBChart::ToImage()
     UpdateAxes();
     if (!isVisible() && (width() < 400 || height() < 300))
         resize(std::max(width(), 800), std::max(height(), 600));
+    // A title set just before is shown only once the chart has laid itself out again.
+    if (chart()->layout())
+        chart()->layout()->activate();
     return grab().toImage();
 }
 
