@@ -1,11 +1,11 @@
 #include "platform/Controls.h"
 #include "platform/Application.h"
-#include "platform/Chart.h"
 #include "platform/ChartTicks.h"
 #include "platform/DBControls.h"
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "platform/SqlConnection.h"
+#include "support/ChartChecks.h"
 #include "support/Doubles.h"
 #include "support/Fixture.h"
 #include "support/TestRegistry.h"
@@ -196,12 +196,7 @@ private slots:
         QVERIFY(!ChooseAxisScale(0, 1e14, 400, space).exponentForm);
 
         TDBChart chart(nullptr, QStringLiteral("DBChart1"));
-        auto *series = new TLineSeries(&chart);
-        series->AddXY(0, 1.76e33);
-        series->AddXY(1, 1.63e129);
-        chart.AddSeries(series);
-        chart.resize(640, 480);
-        chart.show();
+        ShowLine(chart, { { 0, 1.76e33 }, { 1, 1.63e129 } });
         chart.UpdateAxes();
         QCOMPARE(chart.LeftAxis()->labelFormat(), QStringLiteral("%.1E"));
         QCOMPARE(chart.BottomAxis()->labelFormat(), QStringLiteral("%.1f"));

@@ -3,6 +3,7 @@
 #include "platform/Printer.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
+#include "support/ChartChecks.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -111,12 +112,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("Density of Ag-Sn.pdf"));
         TDBChart chart(nullptr, QStringLiteral("DBChart1"));
         chart.SetTitle(QStringLiteral("Ag-Sn"));
-        auto *series = new TLineSeries(&chart);
-        series->AddXY(0, 7.3);
-        series->AddXY(1, 7.0);
-        chart.AddSeries(series);
-        chart.resize(640, 480);
-        chart.show();
+        ShowLine(chart, { { 0, 7.3 }, { 1, 7.0 } });
         const QSize screen = chart.chart()->size().toSize();
         QCOMPARE(Printer::PrintChart(chart, true, 5, pdf).target, pdf);
         const QByteArray bytes = Read(pdf);
@@ -135,13 +131,7 @@ private slots:
     void thePrintedLegendHoldsItsText()
     {
         TDBChart chart(nullptr, QStringLiteral("DBChart1"));
-        auto *series = new TLineSeries(&chart);
-        series->SetTitle(QStringLiteral("[Moelwyn-Hughes] 1373[K]"));
-        series->AddXY(0, 3.5);
-        series->AddXY(1, 0.8);
-        chart.AddSeries(series);
-        chart.resize(640, 480);
-        chart.show();
+        ShowLine(chart, { { 0, 3.5 }, { 1, 0.8 } }, QStringLiteral("[Moelwyn-Hughes] 1373[K]"));
         QVERIFY(chart.LegendVisible());
         constexpr int PrinterDpi = 300;
         const qreal scale = qreal(PrinterDpi) / chart.logicalDpiX();
