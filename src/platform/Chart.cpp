@@ -3,7 +3,9 @@
 #include "platform/ChartTicks.h"
 #include "platform/SafeFile.h"
 
+#include <QFontInfo>
 #include <QGraphicsItem>
+#include <QGraphicsLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -487,7 +489,11 @@ QRectF TDBChart::LegendRect() const
 
 QFont TDBChart::LegendFont() const
 {
-    return font();
+    // Sized in pixels: a printer's painter resolves a point size at its own resolution and its
+    // scaling then enlarges the text again, past the box laid out for it.
+    QFont legend = font();
+    legend.setPixelSize(QFontInfo(legend).pixelSize());
+    return legend;
 }
 
 QStringList TDBChart::LegendTexts() const
@@ -602,7 +608,8 @@ static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
         axis->setTickAnchor(scale.min);
     if (!coarser)
         axis->setTickInterval(scale.step);
-    const QString format = QStringLiteral("%.%1f").arg(scale.decimals);
+    const QString format
+        = QStringLiteral("%.%1").arg(scale.decimals) + QChar(scale.exponentForm ? u'E' : u'f');
     if (axis->labelFormat() != format)
         axis->setLabelFormat(format);
 }
@@ -641,6 +648,9 @@ void TDBChart::SaveToBitmapFile(const QString &path)
     UpdateAxes();
     if (!isVisible() && (width() < 400 || height() < 300))
         resize(std::max(width(), 800), std::max(height(), 600));
+    // A title set just before is shown only once the chart has laid itself out again.
+    if (chart()->layout())
+        chart()->layout()->activate();
     SafeFile::WriteImage(path, grab().toImage(), "BMP");
 }
 

@@ -13,13 +13,28 @@ QLocale AxisLocale()
     return comma;
 }
 
-QString TickLabel(double value, int decimals)
+QString TickLabel(double value, int decimals, bool exponentForm)
 {
     static const QLocale comma = AxisLocale();
     if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0; // no "-0"
-    return comma.toString(value, 'f', decimals);
+    return comma.toString(value, exponentForm ? 'E' : 'f', decimals);
 }
+
+namespace {
+
+// Past 15 digits a fixed label shows digits that the value does not hold.
+void UseExponentFormForHugeValues(AxisScale &s)
+{
+    const double largest = std::max(std::fabs(s.min), std::fabs(s.max));
+    if (largest < 1e15)
+        return;
+    s.exponentForm = true;
+    const int digits = int(std::floor(std::log10(largest)) - std::floor(std::log10(s.step)));
+    s.decimals = std::clamp(digits, 0, 14);
+}
+
+} // namespace
 
 AxisScale ChooseAxisScale(double low, double high, double axisLength,
     const std::function<double(const QString &)> &spaceFor)
@@ -43,8 +58,9 @@ AxisScale ChooseAxisScale(double low, double high, double axisLength,
             const int ticks = int(std::lround((s.max - s.min) / s.step)) + 1;
             if (ticks > 200)
                 continue;
-            const double widest = std::max(
-                spaceFor(TickLabel(s.min, s.decimals)), spaceFor(TickLabel(s.max, s.decimals)));
+            UseExponentFormForHugeValues(s);
+            const double widest = std::max(spaceFor(TickLabel(s.min, s.decimals, s.exponentForm)),
+                spaceFor(TickLabel(s.max, s.decimals, s.exponentForm)));
             best = s;
             // Qt gives each label the axis length over the number of ticks.
             if (ticks <= 2 || widest * ticks <= axisLength)

@@ -6,20 +6,22 @@
 #include <functional>
 
 // The scale of one axis: its range, the distance between labelled ticks and the decimals the
-// labels need to tell the ticks apart.
+// labels need to tell the ticks apart; values of 1E15 and more are labelled in exponent form,
+// the decimals then those of the mantissa.
 struct AxisScale
 {
     double min = 0;
     double max = 1;
     double step = 0.2;
     int decimals = 1;
+    bool exponentForm = false;
 };
 
 // The numbers of the axis labels: decimal comma, no grouping.
 QLocale AxisLocale();
 
 // The label a tick value shows with `decimals` places.
-QString TickLabel(double value, int decimals);
+QString TickLabel(double value, int decimals, bool exponentForm = false);
 
 // Chooses the finest step of 1, 2 or 5 times a power of ten whose labels fit the axis:
 // `spaceFor(label)` is the length in pixels that one label needs along the axis, gap included.

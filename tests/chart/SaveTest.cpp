@@ -171,10 +171,16 @@ private slots:
     void theChartAsABitmapAndOnPaper()
     {
         TfmWykres *w = ShowDensity({ "673" });
+        const QImage shown = w->DBChart1->grab().toImage();
         w->SaveGraph->trigger();
         QImage bitmap(SaveFile("Density of Tb-Ta.bmp"));
         QVERIFY(!bitmap.isNull());
         QVERIFY(bitmap.width() >= 400);
+        // The bitmap carries the longer title "Data from VIRELT 2. System: Tb-Ta".
+        const QRect titleBand(0, 0, shown.width(), 30);
+        QCOMPARE(bitmap.size(), shown.size());
+        QVERIFY(bitmap.copy(titleBand).convertToFormat(QImage::Format_RGB32)
+            != shown.copy(titleBand).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(w->DBChart1->Title(), QStringLiteral("Tb-Ta"));
         w->sbPrint->click(); // no printer here: the page goes to a PDF in the save folder
         QVERIFY(Read(SaveFile("Density of Tb-Ta.pdf")).startsWith("%PDF"));

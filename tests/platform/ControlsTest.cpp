@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "platform/SqlConnection.h"
+#include "support/ChartChecks.h"
 #include "support/Doubles.h"
 #include "support/Fixture.h"
 #include "support/TestRegistry.h"
@@ -179,6 +180,26 @@ private slots:
         QCOMPARE(wide.max, 1.0);
         QCOMPARE(wide.step, 0.1);
         QCOMPARE(TickLabel(0.3, wide.decimals), QStringLiteral("0,3"));
+    }
+
+    // Viscosity far below its temperature range reaches 1E129 mPa*s: the axis counts in powers
+    // of ten, where fixed labels would run to 130 digits, most of them not the value's.
+    void hugeValuesAreLabelledInExponentForm()
+    {
+        const QFontMetricsF fm(QApplication::font());
+        const auto space = [&fm](const QString &) { return 3 * fm.height(); };
+        const AxisScale huge = ChooseAxisScale(0, 1.63e129, 400, space);
+        QVERIFY(huge.exponentForm);
+        QCOMPARE(TickLabel(huge.max, huge.decimals, huge.exponentForm), QStringLiteral("2,0E+129"));
+        QCOMPARE(TickLabel(huge.max - huge.step, huge.decimals, huge.exponentForm),
+            QStringLiteral("1,5E+129"));
+        QVERIFY(!ChooseAxisScale(0, 1e14, 400, space).exponentForm);
+
+        TDBChart chart(nullptr, QStringLiteral("DBChart1"));
+        ShowLine(chart, { { 0, 1.76e33 }, { 1, 1.63e129 } });
+        chart.UpdateAxes();
+        QCOMPARE(chart.LeftAxis()->labelFormat(), QStringLiteral("%.1E"));
+        QCOMPARE(chart.BottomAxis()->labelFormat(), QStringLiteral("%.1f"));
     }
 
     void formShowRunsOnEveryShowAndEscDoesNotClose()

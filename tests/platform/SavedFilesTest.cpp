@@ -3,10 +3,13 @@
 #include "platform/Printer.h"
 #include "platform/SafeFile.h"
 #include "platform/TextFile.h"
+#include "support/ChartChecks.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,12 +99,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("Density of Ag-Sn.pdf"));
         TDBChart chart(nullptr, QStringLiteral("DBChart1"));
         chart.SetTitle(QStringLiteral("Ag-Sn"));
-        auto *series = new TLineSeries(&chart);
-        series->AddXY(0, 7.3);
-        series->AddXY(1, 7.0);
-        chart.AddSeries(series);
-        chart.resize(640, 480);
-        chart.show();
+        ShowLine(chart, { { 0, 7.3 }, { 1, 7.0 } });
         const QSize screen = chart.chart()->size().toSize();
         QCOMPARE(Printer::PrintChart(chart, true, 5, pdf).target, pdf);
         const QByteArray bytes = ReadBytes(pdf);
@@ -113,6 +111,36 @@ private slots:
         QVERIFY(box.hasMatch());
         QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
         QCOMPARE(chart.chart()->size().toSize(), screen);
+    }
+
+    // A printer paints the chart scaled to its many dots per inch; the legend's text keeps the
+    // size its box was laid out for.
+    void thePrintedLegendHoldsItsText()
+    {
+        TDBChart chart(nullptr, QStringLiteral("DBChart1"));
+        ShowLine(chart, { { 0, 3.5 }, { 1, 0.8 } }, QStringLiteral("[Moelwyn-Hughes] 1373[K]"));
+        QVERIFY(chart.LegendVisible());
+        constexpr int PrinterDpi = 300;
+        const qreal scale = qreal(PrinterDpi) / chart.logicalDpiX();
+        const QRectF source(chart.chart()->scenePos(), chart.chart()->size());
+        QImage page((source.size() * scale).toSize(), QImage::Format_RGB32);
+        page.setDotsPerMeterX(qRound(PrinterDpi / 0.0254));
+        page.setDotsPerMeterY(qRound(PrinterDpi / 0.0254));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        chart.chart()->scene()->render(&painter, QRectF(page.rect()), source);
+        painter.end();
+        const QRectF legend = chart.LegendRect();
+        const QRect box(
+            (legend.topLeft() * scale).toPoint(), (legend.bottomRight() * scale).toPoint());
+        // Black is the legend's text alone; beside and above the box there is none.
+        int inside = 0, outside = 0;
+        for (int y = 0; y < std::min(page.height(), box.bottom() + box.height()); ++y)
+            for (int x = box.left(); x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 60)
+                    ++(box.adjusted(-2, -2, 2, 2).contains(x, y) ? inside : outside);
+        QVERIFY(inside > 0);
+        QCOMPARE(outside, 0);
     }
 
     void savedTextKeepsEveryLetter()
