@@ -188,7 +188,6 @@ TDBGrid::TDBGrid(QWidget *parent, const QString &name)
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setFixedWidth(14);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex &current) {
@@ -287,8 +286,26 @@ void TDBGrid::FitColumns()
             width = std::max(width, cells.horizontalAdvance(CellText(row, c)) + cellMargin);
         setColumnWidth(c, width);
         m_contentWidth += width;
+        m_lastFitted = width;
     }
+    FillWidth();
     updateGeometry();
+}
+
+void TDBGrid::FillWidth()
+{
+    const int last = m_model->columnCount() - 1;
+    if (last < 0)
+        return;
+    const int others = m_contentWidth - m_lastFitted;
+    setColumnWidth(last, std::max(m_lastFitted, viewport()->width() - others));
+}
+
+bool TDBGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        FillWidth();
+    return QTableView::viewportEvent(event);
 }
 
 QSize TDBGrid::sizeHint() const

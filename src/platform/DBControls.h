@@ -105,12 +105,16 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void Reload();
     // Widens each column to its title and to the longest text it shows, never below the
     // column's own width; what does not fit the grid scrolls sideways.
     void FitColumns();
+    // The last column takes the room the others leave, never less than its fitted width (the
+    // header's own stretching of the last section may narrow it below its texts).
+    void FillWidth();
     void FollowDataSet();
     QList<int> SelectedRowNumbers() const;
 
@@ -119,4 +123,5 @@ private:
     std::vector<QMetaObject::Connection> m_links;
     bool m_following = false;
     int m_contentWidth = 0;
+    int m_lastFitted = 0;
 };

@@ -16,9 +16,20 @@ void Write(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw EInOutError(
             QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError || !file.commit())
+    const auto fail = [&] {
         throw EInOutError(
             QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    };
+    // A disk that fills up takes part of a write without a word; writing the rest then fails
+    // with the system's reason.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            fail();
+        written += n;
+    }
+    if (file.error() != QFileDevice::NoError || !file.commit())
+        fail();
 }
 
 void WriteImage(const QString &path, const QImage &picture, const char *format)

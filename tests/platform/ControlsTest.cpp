@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -142,7 +143,7 @@ private slots:
             { QStringLiteral("V"), QStringLiteral("A LONG VALUE TITLE"), 20 } });
         grid.SetDataSource(&ds);
         q.Open();
-        const auto fits = [&grid] {
+        const auto fits = [](const TDBGrid &grid) {
             const QFontMetrics cells(grid.font());
             const QFontMetrics titles(grid.horizontalHeader()->font());
             for (int c : { 0, 2 }) {
@@ -154,13 +155,36 @@ private slots:
             }
             return true;
         };
-        QVERIFY(fits());
+        QVERIFY(fits(grid));
         QCOMPARE(grid.columnWidth(1), 70); // never below its own width
         QFont larger = grid.font();
         larger.setPixelSize(30);
         grid.setFont(larger);
-        QVERIFY(fits());
+        QVERIFY(fits(grid));
         QCOMPARE(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+        // Shown narrower than its columns, and refilled so, the last column keeps its texts and
+        // the grid scrolls sideways; widened, the last column takes the room left.
+        TDBGrid shown(nullptr, QStringLiteral("dbgShown"));
+        shown.SetColumns(grid.Columns());
+        shown.SetDataSource(&ds);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const int halfLast = shown.sizeHint().width()
+            - shown.verticalScrollBar()->sizeHint().width()
+            - QFontMetrics(shown.horizontalHeader()->font())
+                    .horizontalAdvance(shown.ColumnTitles().at(2))
+                / 2;
+        for (int refill = 0; refill < 2; ++refill) {
+            shown.resize(halfLast, 200);
+            QTRY_VERIFY(shown.horizontalScrollBar()->isVisible());
+            QVERIFY(fits(shown));
+            q.Close();
+            q.Open();
+        }
+        shown.resize(1000, 200);
+        QTRY_COMPARE(shown.horizontalHeader()->length(), shown.viewport()->width());
+        QVERIFY(fits(shown));
     }
 
     void axisLabelsFitTheirAxisAsWholeNumbersOrTenths()
