@@ -1,13 +1,14 @@
 #include "platform/Chart.h"
 
-#include "platform/ChartTicks.h"
 #include "platform/SafeFile.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QGraphicsItem>
 #include <QGraphicsLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRubberBand>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,6 +25,9 @@ constexpr qreal LegendLineExtra = 3;
 // The legend never takes more of the chart's width than this, so the plot keeps the rest.
 constexpr qreal LegendShare = 0.32;
 constexpr qreal LegendMinimumWidth = 140;
+// A zoom moves the axes in this many steps of this many milliseconds.
+constexpr int ZoomSteps = 10;
+constexpr int ZoomStepMs = 20;
 
 // A title as the legend shows it in `room` pixels: whole on one line, else broken at a blank
 // onto a second line, and only what still does not fit cut short.
@@ -281,8 +285,11 @@ void ChartPointsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
         return;
     const qreal sx = plot.width() / (bx->max() - bx->min());
     const qreal sy = plot.height() / (ly->max() - ly->min());
-    // Points outside the axes by more than rounding are not drawn.
-    const qreal slackX = (bx->max() - bx->min()) * 1e-9, slackY = (ly->max() - ly->min()) * 1e-9;
+    // A zoomed plot cuts its markers at its edges, as it cuts its lines; an axis fitted to the
+    // data has every point inside, and a marker on its edge is drawn whole.
+    const bool cut = m_view->ShowsGivenRange();
+    if (cut)
+        painter->setClipRect(plot);
     // A scaled painter (printing) gets vector markers; the screen gets one picture per marker.
     const bool vector = painter->worldTransform().isScaling();
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
@@ -293,6 +300,10 @@ void ChartPointsItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
         const QPixmap &marker = series->MarkerPixmap(ratio);
         const qreal half = marker.width() / marker.devicePixelRatio() / 2;
         const QPainterPath path = series->MarkerPath();
+        // Points outside the axes by more than rounding are not drawn, nor, on a cut plot, those
+        // whose marker does not reach into it.
+        const qreal slackX = cut ? half / sx : (bx->max() - bx->min()) * 1e-9;
+        const qreal slackY = cut ? half / sy : (ly->max() - ly->min()) * 1e-9;
         if (vector) {
             painter->setPen(QPen(series->color(), 1));
             painter->setBrush(series->color());
@@ -357,6 +368,8 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
     : QChartView(new QChart, parent)
     , m_bottom(new QValueAxis)
     , m_left(new QValueAxis)
+    , m_animation(new QTimer(this))
+    , m_band(new QRubberBand(QRubberBand::Rectangle, viewport()))
 {
     setObjectName(name);
     setRenderHint(QPainter::Antialiasing);
@@ -387,6 +400,8 @@ TDBChart::TDBChart(QWidget *parent, const QString &name)
         PlaceLegend();
         m_points->Refresh();
     });
+    m_animation->setInterval(ZoomStepMs);
+    connect(m_animation, &QTimer::timeout, this, &TDBChart::AnimationStep);
     SetColor(clWhite);
     SetLegendColor(clWhite);
     LayoutLegend();
@@ -466,6 +481,9 @@ void TDBChart::AddSeries(TChartSeries *series)
 
 void TDBChart::RemoveAllSeries()
 {
+    m_animation->stop();
+    m_frame.reset();
+    m_zoom.reset();
     const std::vector<TChartSeries *> all = m_series;
     m_series.clear();
     for (TChartSeries *series : all) {
@@ -584,12 +602,8 @@ void TDBChart::UpdateAxes()
     };
     span(minX, maxX);
     span(minY, maxY);
-    m_lowX = minX;
-    m_highX = maxX;
-    m_lowY = minY;
-    m_highY = maxY;
+    m_data = { minX, maxX, minY, maxY };
     ScaleAxes();
-    m_points->update();
 }
 
 static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
@@ -604,8 +618,8 @@ static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
         axis->setTickInterval(scale.step);
     if (axis->min() != scale.min || axis->max() != max)
         axis->setRange(scale.min, max);
-    if (axis->tickAnchor() != scale.min)
-        axis->setTickAnchor(scale.min);
+    if (axis->tickAnchor() != scale.firstTick)
+        axis->setTickAnchor(scale.firstTick);
     if (!coarser)
         axis->setTickInterval(scale.step);
     const QString format
@@ -614,12 +628,8 @@ static void ApplyScale(QValueAxis *axis, const AxisScale &scale)
         axis->setLabelFormat(format);
 }
 
-void TDBChart::ScaleAxes()
+std::pair<AxisScale, AxisScale> TDBChart::Scales(const Range &range, AxisEnds ends) const
 {
-    // Setting an axis may move the plot's edges, which asks for scaling again.
-    if (m_scaling)
-        return;
-    m_scaling = true;
     QRectF plot = chart()->plotArea();
     if (plot.width() < 20 || plot.height() < 20)
         plot = QRectF(0, 0, width() * 0.6, height() * 0.6);
@@ -627,13 +637,82 @@ void TDBChart::ScaleAxes()
     const QFontMetricsF leftFont(m_left->labelsFont());
     // Qt shortens a bottom label that is wider than its share of the axis, so each label gets
     // that share with room on both sides.
-    ApplyScale(m_bottom, ChooseAxisScale(m_lowX, m_highX, plot.width(), [&](const QString &label) {
+    const auto bottomSpace = [&](const QString &label) {
         return bottomFont.horizontalAdvance(label) + 3 * bottomFont.averageCharWidth() + 12;
-    }));
-    ApplyScale(m_left, ChooseAxisScale(m_lowY, m_highY, plot.height(), [&](const QString &) {
-        return 3 * leftFont.height();
-    }));
+    };
+    const auto leftSpace = [&](const QString &) { return 3 * leftFont.height(); };
+    return { ChooseAxisScale(range.lowX, range.highX, plot.width(), bottomSpace, ends),
+        ChooseAxisScale(range.lowY, range.highY, plot.height(), leftSpace, ends) };
+}
+
+void TDBChart::ScaleAxes()
+{
+    // Setting an axis may move the plot's edges, which asks for scaling again.
+    if (m_scaling)
+        return;
+    m_scaling = true;
+    const std::optional<Range> &given = m_frame ? m_frame : m_zoom;
+    const auto [bottom, left]
+        = Scales(given.value_or(m_data), given ? AxisEnds::AsGiven : AxisEnds::WholeSteps);
+    ApplyScale(m_bottom, bottom);
+    ApplyScale(m_left, left);
+    m_points->update();
     m_scaling = false;
+}
+
+void TDBChart::ZoomTo(const QRect &rect)
+{
+    const QRectF plot = chart()->plotArea();
+    const QRectF area = QRectF(chart()->mapFromScene(mapToScene(rect.topLeft())),
+        chart()->mapFromScene(mapToScene(rect.bottomRight())))
+                            .intersected(plot);
+    if (area.width() < 1 || area.height() < 1)
+        return;
+    const auto x = [&](qreal at) {
+        return m_bottom->min()
+            + (at - plot.left()) / plot.width() * (m_bottom->max() - m_bottom->min());
+    };
+    const auto y = [&](qreal at) {
+        return m_left->min()
+            + (plot.bottom() - at) / plot.height() * (m_left->max() - m_left->min());
+    };
+    m_zoom = Range { x(area.left()), x(area.right()), y(area.bottom()), y(area.top()) };
+    AnimateTo(*m_zoom);
+}
+
+void TDBChart::UndoZoom()
+{
+    if (!ShowsGivenRange())
+        return;
+    m_zoom.reset();
+    const auto [bottom, left] = Scales(m_data, AxisEnds::WholeSteps);
+    AnimateTo({ bottom.min, bottom.max, left.min, left.max });
+}
+
+void TDBChart::AnimateTo(const Range &target)
+{
+    m_animationFrom = { m_bottom->min(), m_bottom->max(), m_left->min(), m_left->max() };
+    m_animationTo = target;
+    m_animationStep = 0;
+    m_frame = m_animationFrom;
+    m_animation->start();
+}
+
+void TDBChart::AnimationStep()
+{
+    if (++m_animationStep >= ZoomSteps) {
+        // The last step shows the zoom or the data as any later scaling will.
+        m_animation->stop();
+        m_frame.reset();
+    } else {
+        const double t = double(m_animationStep) / ZoomSteps;
+        const auto at = [t](double from, double to) { return from + (to - from) * t; };
+        const Range &a = m_animationFrom;
+        const Range &b = m_animationTo;
+        m_frame = Range { at(a.lowX, b.lowX), at(a.highX, b.highX), at(a.lowY, b.lowY),
+            at(a.highY, b.highY) };
+    }
+    ScaleAxes();
 }
 
 void TDBChart::resizeEvent(QResizeEvent *event)
@@ -657,6 +736,38 @@ void TDBChart::SaveToBitmapFile(const QString &path)
 void TDBChart::mousePressEvent(QMouseEvent *event)
 {
     QChartView::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The chart keeps the press, so its move and release come here too.
+    event->accept();
+    m_pressAt = event->position().toPoint();
+}
+
+void TDBChart::mouseMoveEvent(QMouseEvent *event)
+{
+    QChartView::mouseMoveEvent(event);
+    if (!m_pressAt)
+        return;
+    const QPoint at = event->position().toPoint();
+    // The band shows the rectangle a release would zoom to.
+    m_band->setGeometry(QRect(*m_pressAt, at).normalized());
+    m_band->setVisible((at - *m_pressAt).manhattanLength() >= QApplication::startDragDistance()
+        && at.x() > m_pressAt->x() && at.y() > m_pressAt->y());
+}
+
+void TDBChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    QChartView::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !m_pressAt)
+        return;
+    const QPoint from = *m_pressAt;
+    const QPoint to = event->position().toPoint();
+    m_pressAt.reset();
+    m_band->hide();
+    if ((to - from).manhattanLength() < QApplication::startDragDistance())
         emit clicked();
+    else if (to.x() > from.x() && to.y() > from.y())
+        ZoomTo(QRect(from, to));
+    else if (to.x() < from.x() || to.y() < from.y())
+        UndoZoom();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ChartTicks.h"
 #include "platform/Dataset.h"
 #include "platform/TColor.h"
 
@@ -10,7 +11,12 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <optional>
+#include <utility>
 #include <vector>
+
+class QRubberBand;
+class QTimer;
 
 class TDBChart;
 class ChartLegendItem;
@@ -104,7 +110,8 @@ private:
 };
 
 // A chart with one bottom and one left axis that scale to all points of all series, a legend
-// of series titles, bitmap export and a click signal.
+// of series titles, bitmap export and a click signal. Dragging the left button towards the lower
+// right zooms both axes to the rectangle drawn; a drag the other way undoes the zoom.
 class TDBChart : public QChartView
 {
     Q_OBJECT
@@ -130,13 +137,13 @@ public:
 
     // The chart takes the series over; adding one twice does nothing.
     void AddSeries(TChartSeries *series);
-    // Removes and destroys every series.
+    // Removes and destroys every series and undoes the zoom.
     void RemoveAllSeries();
     int SeriesCount() const { return int(m_series.size()); }
     TChartSeries *Series(int index) const { return m_series.at(index); }
     std::vector<TChartSeries *> AllSeries() const { return m_series; }
 
-    // Fits both axes to every point of every series.
+    // Fits both axes to every point of every series; a zoomed chart keeps showing its zoom.
     void UpdateAxes();
     // The legend as drawn: its box in chart coordinates, its font and the text of each entry
     // (a long title goes on to a second line at a blank; what still does not fit ends in an
@@ -156,9 +163,17 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What both axes show.
+    struct Range
+    {
+        double lowX, highX, lowY, highY;
+    };
+
     friend class TChartSeries;
     friend class ChartLegendItem;
     friend class ChartPointsItem;
@@ -169,6 +184,16 @@ private:
     void LayoutLegend();
     void PlaceLegend();
     void ScaleAxes();
+    // The scales of the bottom and the left axis for `range` on the current plot.
+    std::pair<AxisScale, AxisScale> Scales(const Range &range, AxisEnds ends) const;
+    // The zoom or a step of its animation holds the axes, rather than the data.
+    bool ShowsGivenRange() const { return m_zoom || m_frame; }
+    // Zooms to a rectangle of the view, as far as it covers the plot.
+    void ZoomTo(const QRect &rect);
+    void UndoZoom();
+    // Moves the axes from what they show to `target` in a few steps.
+    void AnimateTo(const Range &target);
+    void AnimationStep();
     std::vector<TPointSeries *> PointSeries() const;
 
     QValueAxis *m_bottom;
@@ -178,7 +203,18 @@ private:
     QMargins m_margins;
     std::vector<TChartSeries *> m_series;
     // The data range of each axis; the axis itself is widened to whole label steps.
-    double m_lowX = 0, m_highX = 1, m_lowY = 0, m_highY = 1;
+    Range m_data { 0, 1, 0, 1 };
+    // The user's zoom, shown exactly; none while the axes fit the data.
+    std::optional<Range> m_zoom;
+    // The step of the zoom animation shown now.
+    std::optional<Range> m_frame;
+    Range m_animationFrom { 0, 1, 0, 1 };
+    Range m_animationTo { 0, 1, 0, 1 };
+    int m_animationStep = 0;
+    QTimer *m_animation;
+    // A press of the left button, until its release tells a click from a drag.
+    std::optional<QPoint> m_pressAt;
+    QRubberBand *m_band;
     QStringList m_legendTexts;
     QSizeF m_legendSize;
     bool m_axesPending = false;

@@ -37,7 +37,7 @@ void UseExponentFormForHugeValues(AxisScale &s)
 } // namespace
 
 AxisScale ChooseAxisScale(double low, double high, double axisLength,
-    const std::function<double(const QString &)> &spaceFor)
+    const std::function<double(const QString &)> &spaceFor, AxisEnds ends)
 {
     if (!(low < high) || !std::isfinite(low) || !std::isfinite(high))
         return {};
@@ -53,14 +53,22 @@ AxisScale ChooseAxisScale(double low, double high, double axisLength,
             s.decimals = std::clamp(-exponent, 0, 12);
             // A tolerance keeps a value that is a whole step apart from rounding up a step.
             const double tolerance = s.step * 1e-9;
-            s.min = std::floor((low + tolerance) / s.step) * s.step;
-            s.max = std::ceil((high - tolerance) / s.step) * s.step;
-            const int ticks = int(std::lround((s.max - s.min) / s.step)) + 1;
+            // Whole steps put the ends on ticks outside the values; a given range has its ticks
+            // inside.
+            const bool whole = ends == AxisEnds::WholeSteps;
+            s.firstTick = whole ? std::floor((low + tolerance) / s.step) * s.step
+                                : std::ceil((low - tolerance) / s.step) * s.step;
+            const double lastTick = whole ? std::ceil((high - tolerance) / s.step) * s.step
+                                          : std::floor((high + tolerance) / s.step) * s.step;
+            s.min = whole ? s.firstTick : low;
+            s.max = whole ? lastTick : high;
+            const int ticks = int(std::lround((lastTick - s.firstTick) / s.step)) + 1;
             if (ticks > 200)
                 continue;
             UseExponentFormForHugeValues(s);
-            const double widest = std::max(spaceFor(TickLabel(s.min, s.decimals, s.exponentForm)),
-                spaceFor(TickLabel(s.max, s.decimals, s.exponentForm)));
+            const double widest
+                = std::max(spaceFor(TickLabel(s.firstTick, s.decimals, s.exponentForm)),
+                    spaceFor(TickLabel(lastTick, s.decimals, s.exponentForm)));
             best = s;
             // Qt gives each label the axis length over the number of ticks.
             if (ticks <= 2 || widest * ticks <= axisLength)

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QRubberBand>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSqlDatabase>
@@ -224,6 +225,68 @@ private slots:
         chart.UpdateAxes();
         QCOMPARE(chart.LeftAxis()->labelFormat(), QStringLiteral("%.1E"));
         QCOMPARE(chart.BottomAxis()->labelFormat(), QStringLiteral("%.1f"));
+    }
+
+    // Dragging towards the lower right zooms both axes to the rectangle drawn, and the zoom
+    // outlives new series; a drag back towards the upper left fits the axes to the data again,
+    // and so does removing all series. Only a click without a drag is a click.
+    void aDragZoomsBothAxesAndADragBackUndoesIt()
+    {
+        TDBChart chart(nullptr, QStringLiteral("DBChart1"));
+        ShowLine(chart, { { 0, 0 }, { 1, 10 } });
+        QSignalSpy clicks(&chart, &TDBChart::clicked);
+        QWidget *view = chart.viewport();
+        const QRubberBand *band = view->findChild<QRubberBand *>();
+        QVERIFY(band);
+        const auto at = [&](double x, double y) {
+            return chart.mapFromScene(
+                chart.chart()->mapToScene(chart.chart()->mapToPosition({ x, y })));
+        };
+        const auto shows = [&](double lowX, double highX, double lowY, double highY) {
+            const QValueAxis *b = chart.BottomAxis();
+            const QValueAxis *l = chart.LeftAxis();
+            return std::abs(b->min() - lowX) < 0.01 && std::abs(b->max() - highX) < 0.01
+                && std::abs(l->min() - lowY) < 0.1 && std::abs(l->max() - highY) < 0.1;
+        };
+        QVERIFY(shows(0, 1, 0, 10));
+        const double fittedStep = chart.BottomAxis()->tickInterval();
+
+        QTest::mousePress(view, Qt::LeftButton, {}, at(0.2, 7));
+        QTest::mouseMove(view, at(0.4, 5));
+        QVERIFY(band->isVisible());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(0.6, 3));
+        QVERIFY(!band->isVisible());
+        QTRY_VERIFY(shows(0.2, 0.6, 3, 7));
+        // Ticks as fine as the labels allow, the first one the first whole step inside.
+        const QValueAxis *b = chart.BottomAxis();
+        QVERIFY(b->tickInterval() < fittedStep);
+        QVERIFY(b->tickAnchor() >= b->min() && b->tickAnchor() < b->min() + b->tickInterval());
+
+        auto *points = new TPointSeries(&chart);
+        points->AddXY(5, 50);
+        chart.AddSeries(points);
+        QTest::qWait(50);
+        QVERIFY(shows(0.2, 0.6, 3, 7));
+
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(0.4, 5));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(shows(0.2, 0.6, 3, 7));
+
+        QTest::mousePress(view, Qt::LeftButton, {}, at(0.5, 4));
+        QTest::mouseMove(view, at(0.3, 6));
+        QVERIFY(!band->isVisible());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(0.3, 6));
+        QTRY_VERIFY(shows(0, 5, 0, 50));
+        QCOMPARE(clicks.count(), 1);
+
+        QTest::mousePress(view, Qt::LeftButton, {}, at(1, 40));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at(2, 20));
+        QTRY_VERIFY(shows(1, 2, 20, 40));
+        chart.RemoveAllSeries();
+        QVERIFY(shows(0, 1, 0, 1));
+        QTest::qWait(50);
+        QVERIFY(shows(0, 1, 0, 1));
+        QCOMPARE(clicks.count(), 1);
     }
 
     void formShowRunsOnEveryShowAndEscDoesNotClose()
