@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
@@ -546,7 +547,7 @@ void TDBChart::LayoutLegend()
         widest = std::max(widest, fm.horizontalAdvance(title));
     const qreal frame = 2 * LegendPadding + LegendSymbol + LegendGap;
     // The chart takes the view's size; on a resize the view has it first.
-    const qreal room = std::max(LegendMinimumWidth, width() * LegendShare);
+    const qreal room = std::max(LegendMinimumWidth, LayoutWidth() * LegendShare);
     const qreal legendWidth = std::ceil(std::min(frame + widest + 1, room));
     qreal height = 2 * LegendPadding - LegendLineExtra;
     bool cut = false;
@@ -567,7 +568,7 @@ void TDBChart::LayoutLegend()
 void TDBChart::PlaceLegend()
 {
     const QRectF plot = chart()->plotArea();
-    const qreal right = width() - m_margins.right();
+    const qreal right = LayoutWidth() - m_margins.right();
     m_legend->setPos(std::floor(right - m_legendSize.width()), std::floor(plot.top()));
 }
 
@@ -632,7 +633,7 @@ std::pair<AxisScale, AxisScale> TDBChart::Scales(const Range &range, AxisEnds en
 {
     QRectF plot = chart()->plotArea();
     if (plot.width() < 20 || plot.height() < 20)
-        plot = QRectF(0, 0, width() * 0.6, height() * 0.6);
+        plot = QRectF(0, 0, LayoutWidth() * 0.6, height() * 0.6);
     const QFontMetricsF bottomFont(m_bottom->labelsFont());
     const QFontMetricsF leftFont(m_left->labelsFont());
     // Qt shortens a bottom label that is wider than its share of the axis, so each label gets
@@ -728,9 +729,31 @@ void TDBChart::SaveToBitmapFile(const QString &path)
     if (!isVisible() && (width() < 400 || height() < 300))
         resize(std::max(width(), 800), std::max(height(), 600));
     // A title set just before is shown only once the chart has laid itself out again.
+    ActivateLayout();
+    SafeFile::WriteImage(path, grab().toImage(), "BMP");
+}
+
+void TDBChart::ActivateLayout()
+{
     if (chart()->layout())
         chart()->layout()->activate();
-    SafeFile::WriteImage(path, grab().toImage(), "BMP");
+}
+
+void TDBChart::Render(QPainter &painter, const QRectF &target, const QSizeF &size)
+{
+    QChart *c = chart();
+    const QSizeF screen = c->size();
+    m_renderWidth = size.width();
+    c->resize(size);
+    LayoutLegend();
+    ActivateLayout();
+    const auto restore = qScopeGuard([this, c, screen] {
+        m_renderWidth.reset();
+        c->resize(screen);
+        LayoutLegend();
+        ActivateLayout();
+    });
+    c->scene()->render(&painter, target, QRectF(c->scenePos(), size));
 }
 
 void TDBChart::mousePressEvent(QMouseEvent *event)

@@ -157,6 +157,9 @@ public:
     // The chart as a bitmap; an unshown chart renders at a useful size. Raises EInOutError when
     // the file cannot be written; an old file of that name then stays.
     void SaveToBitmapFile(const QString &path);
+    // Paints the chart into `target` laid out at `size` in the screen's pixels, legend and axes
+    // as a chart of that size shows them; the screen's layout comes back after.
+    void Render(QPainter &painter, const QRectF &target, const QSizeF &size);
 
 signals:
     void clicked();
@@ -184,6 +187,9 @@ private:
     void LayoutLegend();
     void PlaceLegend();
     void ScaleAxes();
+    // The width the chart is laid out for: the view's, or the page's while it is printed.
+    qreal LayoutWidth() const { return m_renderWidth.value_or(width()); }
+    void ActivateLayout();
     // The scales of the bottom and the left axis for `range` on the current plot.
     std::pair<AxisScale, AxisScale> Scales(const Range &range, AxisEnds ends) const;
     // The zoom or a step of its animation holds the axes, rather than the data.
@@ -217,6 +223,7 @@ private:
     QRubberBand *m_band;
     QStringList m_legendTexts;
     QSizeF m_legendSize;
+    std::optional<qreal> m_renderWidth;
     bool m_axesPending = false;
     bool m_scaling = false;
     TColor m_color = clWhite;

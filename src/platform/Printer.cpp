@@ -5,8 +5,6 @@
 #include "platform/SafeFile.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QGraphicsLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -74,23 +72,6 @@ Result PrintOnePage(QPageLayout::Orientation orientation, bool fullPage, const Q
     return { false, info.printerName() };
 }
 
-// Draws the chart into `target` (in pixels of `resolution` per inch) as vector graphics. It is
-// laid out afresh at the target's size as the screen would show it, so that its text prints at
-// the size it has on the screen, then put back.
-void RenderChart(QChartView &view, QPainter &painter, const QRect &target, int resolution)
-{
-    QChart *chart = view.chart();
-    const QSizeF screen = chart->size();
-    const QSizeF page = QSizeF(target.size()) * view.logicalDpiX() / resolution;
-    chart->resize(page);
-    if (chart->layout())
-        chart->layout()->activate();
-    chart->scene()->render(&painter, target, QRectF(chart->scenePos(), page));
-    chart->resize(screen);
-    if (chart->layout())
-        chart->layout()->activate();
-}
-
 } // namespace
 
 void SetFileOutputOnly(bool fileOnly)
@@ -106,7 +87,10 @@ Result PrintChart(TDBChart &chart, bool landscape, int marginPercent, const QStr
         pdfFallback, [&](QPainter &painter, const QRect &sheet, int resolution) {
             const int dx = sheet.width() * marginPercent / 100;
             const int dy = sheet.height() * marginPercent / 100;
-            RenderChart(chart, painter, sheet.adjusted(dx, dy, -dx, -dy), resolution);
+            const QRect target = sheet.adjusted(dx, dy, -dx, -dy);
+            // Laid out as the screen would show a chart of the target's size, so its text
+            // prints at the size it has on the screen.
+            chart.Render(painter, target, QSizeF(target.size()) * chart.logicalDpiX() / resolution);
         });
 }
 

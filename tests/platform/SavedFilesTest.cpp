@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,34 @@ private:
 };
 
 using Save = std::function<void(const QString &path)>;
+
+struct PageWord
+{
+    QString text;
+    QRectF box;
+};
+
+// The words of a PDF's first page with their boxes in points, as pdftotext reads them, and the
+// page's size.
+QList<PageWord> PdfWords(const QString &pdf, QSizeF &page)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), { "-bbox", "-f", "1", "-l", "1", pdf, "-" });
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        throw std::runtime_error("pdftotext cannot read " + pdf.toStdString());
+    const QString html = QString::fromUtf8(reader.readAllStandardOutput());
+    const QRegularExpressionMatch size
+        = QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(html);
+    page = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+    QList<PageWord> words;
+    static const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+                                         R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (const QRegularExpressionMatch &m : word.globalMatch(html))
+        words << PageWord { m.captured(5),
+            QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())) };
+    return words;
+}
 
 } // namespace
 
@@ -113,6 +142,53 @@ private slots:
         QVERIFY(box.hasMatch());
         QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());
         QCOMPARE(chart.chart()->size().toSize(), screen);
+    }
+
+    void thePrintedLegendIsWholeOnThePageRightOfThePlot_data()
+    {
+        QTest::addColumn<int>("screenWidth");
+        QTest::newRow("small window") << 560;
+        QTest::newRow("wide window") << 1300;
+    }
+
+    // The page, not the screen, decides where the legend goes and how wide it is.
+    void thePrintedLegendIsWholeOnThePageRightOfThePlot()
+    {
+        QFETCH(int, screenWidth);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("Density of Ag-Sn.pdf"));
+        TDBChart chart(nullptr, QStringLiteral("DBChart1"));
+        chart.SetTitle(QStringLiteral("Ag-Sn"));
+        chart.SetBottomAxisTitle(QStringLiteral("X Sn"));
+        chart.SetLeftAxisTitle(QStringLiteral("Density[g/cm^3]"));
+        ShowLine(chart, { { 0, 9.3 }, { 1, 7.0 } }, QStringLiteral("[2001Kor1] 600[K]"));
+        ShowLine(chart, { { 0, 9.1 }, { 1, 6.9 } }, QStringLiteral("[2001Kor1] 773[K]"));
+        chart.resize(screenWidth, 500);
+        const QRectF screenLegend = chart.LegendRect();
+        Printer::PrintChart(chart, true, 5, pdf);
+
+        QSizeF page;
+        const QList<PageWord> words = PdfWords(pdf, page);
+        const QRectF inside(page.width() * 0.05 - 1, page.height() * 0.05 - 1,
+            page.width() * 0.9 + 2, page.height() * 0.9 + 2);
+        QStringList legend;
+        qreal legendLeft = page.width();
+        qreal plotRight = 0;
+        for (const PageWord &w : words) {
+            QVERIFY2(inside.contains(w.box), qPrintable(w.text));
+            if (w.text.endsWith(QStringLiteral("[K]"))
+                || w.text.startsWith(QStringLiteral("[20"))) {
+                legend << w.text;
+                legendLeft = std::min(legendLeft, w.box.left());
+            } else if (QRegularExpression(R"(^[\d.,]+$)").match(w.text).hasMatch())
+                plotRight = std::max(plotRight, w.box.right());
+        }
+        QCOMPARE(legend, QStringList({ "[2001Kor1]", "600[K]", "[2001Kor1]", "773[K]" }));
+        // The rightmost number is the last label of the bottom axis, at the plot's right edge.
+        QVERIFY2(
+            legendLeft > plotRight, qPrintable(QString("%1 %2").arg(legendLeft).arg(plotRight)));
+        // The screen's layout comes back.
+        QCOMPARE(chart.LegendRect(), screenLegend);
     }
 
     // A printer paints the chart scaled to its many dots per inch; the legend's text keeps the
