@@ -522,11 +522,11 @@ static std::vector<QueryDef> Build()
             "((DANE45.ID_EUTEKTYKI =:lEut) OR (DANE45.ID_EUTEKTYKI = 10))",
             "ORDER BY   DANE_WLASNOSCI.X ",
         }, {{"X", TFieldType::ftFloat, 0}, {"VT1", TFieldType::ftFloat, 0}}});
-    // Quaternary molar volume at slots 2..4 follows the section texts: the design texts named
-    // DANE45 without listing it and could never run.
-    catalogue.push_back({"qrUkl42", "dsUkl42", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 2), {{"X", TFieldType::ftFloat, 0}, {"VT2", TFieldType::ftFloat, 0}}});
-    catalogue.push_back({"qrUkl43", "dsUkl43", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 3), {{"X", TFieldType::ftFloat, 0}, {"VT3", TFieldType::ftFloat, 0}}});
-    catalogue.push_back({"qrUkl44", "dsUkl44", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 4), {{"X", TFieldType::ftFloat, 0}, {"VT4", TFieldType::ftFloat, 0}}});
+    // Quaternary molar volume at slots 2..4 follows the section texts, the section's system
+    // included: the design texts named DANE45 without listing it and could never run.
+    catalogue.push_back({"qrUkl42", "dsUkl42", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 2), {{"X", TFieldType::ftFloat, 0}, {"VT2", TFieldType::ftFloat, 0}, {"UKLAD", TFieldType::ftString, 40}}});
+    catalogue.push_back({"qrUkl43", "dsUkl43", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 3), {{"X", TFieldType::ftFloat, 0}, {"VT3", TFieldType::ftFloat, 0}, {"UKLAD", TFieldType::ftString, 40}}});
+    catalogue.push_back({"qrUkl44", "dsUkl44", SlotChanged(Find(catalogue, "qrUkl4542"), 2, 4), {{"X", TFieldType::ftFloat, 0}, {"VT4", TFieldType::ftFloat, 0}, {"UKLAD", TFieldType::ftString, 40}}});
     catalogue.push_back({"qrUkl2", "dsUkl2", {}, {}});
     catalogue.push_back({"qrUkl5", "dsUkl5", {}, {}});
     catalogue.push_back({"qrMasa", "dsMasa", {}, {}});

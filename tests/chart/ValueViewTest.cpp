@@ -114,8 +114,23 @@ private slots:
         QCOMPARE(w->DBChart1->SeriesCount(), 4);
         for (int slot = 1; slot <= 4; ++slot)
             QCOMPARE(w->DBChart1->Series(slot - 1)->Count(), rows);
-        // Molar volume falls as the alloy expands with temperature.
+        // Molar volume grows as the alloy expands with temperature.
         QVERIFY(w->DBChart1->Series(0)->YValue(0) < w->DBChart1->Series(3)->YValue(0));
+        // Every slot names its rows' system, and the file holds the four blocks.
+        const QString system = w->dbgWynikiT1->CellText(0, 2);
+        QVERIFY(!system.isEmpty());
+        for (int slot = 2; slot <= 4; ++slot)
+            QCOMPARE(w->dbgWynikiT(slot)->CellText(0, 2), system);
+        w->Calculatedvalue1->trigger();
+        QVERIFY(p->dialogs().shown.empty());
+        const QString saved = QString::fromUtf8(ReadBytes(
+            p->folder.Path() + QStringLiteral("/Save/[Kor1]_Isotherms of Molar volume.txt")));
+        const QStringList blocks = saved.split(QStringLiteral("\r\nT="));
+        QCOMPARE(blocks.size(), 5);
+        for (int slot = 1; slot <= 4; ++slot) {
+            QVERIFY(blocks[slot].startsWith(temps[slot - 1] + u'K'));
+            QCOMPARE(blocks[slot].count(u'|' + system + QStringLiteral(" + ")), rows);
+        }
     }
 
     void menuItemsOfTheChartWindow()
