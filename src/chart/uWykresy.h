@@ -266,9 +266,10 @@ public:
 
     // A number text as the saved files write it: trimmed, every "," turned into ".".
     static QString CommaToDot(const QString &text);
-    // The reference line of the publication shown in the picker, from its row of the reference
-    // list.
+    // The reference line of a publication, from its row of the reference list; without a tag,
+    // of the publication shown in the picker.
     QString ReferenceLine() const;
+    QString ReferenceLine(const QString &tag) const;
 
     // The colour and point style of a temperature slot's isotherm.
     static TColor SlotColor(int slot);
@@ -297,12 +298,15 @@ private:
     void DrawEndPointLine(int slot);
     void CalcViscosity(int slot);
     QStringList HeaderBlock(bool endsWithOf) const;
-    int ShownPublicationRow() const;
-    QString ReferencePart(const char *field, const QString &before, const QString &after) const;
+    int PublicationRow(const QString &tag) const;
+    QString ReferencePart(
+        int row, const char *field, const QString &before, const QString &after) const;
     QString ReferenceTag() const;
     // A temperature's values are shown when its edit is filled and its result grid holds rows.
     bool ValuesShown(int slot) const;
-    QStringList IsothermBlock(int slot) const;
+    // A temperature's block of the calculated-value file; a block of a file that mixes
+    // publications names its own after the temperature.
+    QStringList IsothermBlock(int slot, bool namesPublication) const;
     QString SavePath(const QString &name) const;
     bool CheckAndSwitchTimer(bool complete);
     // The typed temperatures T1..T4 in whole kelvins (0 for an empty edit), or nothing after
@@ -340,6 +344,8 @@ private:
     bool FViscoModelPending = false;
     Fixed FCurrentT;
     std::array<int, 2> FEutecticId {};
+    // The publication whose values each temperature's grid holds, as Show last filled it.
+    std::array<QString, 4> FSlotPublication;
     int FPbSnDrawn = 0;
 };
 

@@ -15,6 +15,8 @@
 
 #include <QScopeGuard>
 
+#include <vector>
+
 namespace {
 
 const QString Tab = QStringLiteral("\t");
@@ -61,26 +63,24 @@ QStringList TfmWykres::HeaderBlock(bool endsWithOf) const
         fmStart->Label3->text(), Hyphens(), QString() };
 }
 
-// The row of the reference list that holds the publication shown in the picker; -1 when the
-// list does not hold it.
-int TfmWykres::ShownPublicationRow() const
+// The row of the reference list that holds a publication; -1 when the list does not hold it.
+int TfmWykres::PublicationRow(const QString &tag) const
 {
     TDataSet *rows = dbgPublikacje->DataSet();
     if (!rows)
         return -1;
-    const TField &tag = rows->FieldByName(QStringLiteral("OZNACZENIE"));
+    const TField &field = rows->FieldByName(QStringLiteral("OZNACZENIE"));
     for (int row = 0; row < rows->RecordCount(); ++row)
-        if (rows->RowValue(row, tag).toString() == dblAutor->Text())
+        if (rows->RowValue(row, field).toString() == tag)
             return row;
     return -1;
 }
 
-// Every part of the reference comes from the row of the publication shown, which the list's
-// cursor need not stand on; the cursor stays where it is. Null parts are left out.
+// Every part of the reference comes from the publication's own row, which the list's cursor
+// need not stand on; the cursor stays where it is. Null parts are left out.
 QString TfmWykres::ReferencePart(
-    const char *field, const QString &before, const QString &after) const
+    int row, const char *field, const QString &before, const QString &after) const
 {
-    const int row = ShownPublicationRow();
     if (row < 0)
         return {};
     TDataSet *rows = dbgPublikacje->DataSet();
@@ -90,17 +90,24 @@ QString TfmWykres::ReferencePart(
 
 QString TfmWykres::ReferenceTag() const
 {
-    return ReferencePart("OZNACZENIE", {}, Blanks(2));
+    return ReferencePart(PublicationRow(dblAutor->Text()), "OZNACZENIE", {}, Blanks(2));
 }
 
 QString TfmWykres::ReferenceLine() const
 {
-    return ReferenceTag() + ReferencePart("NAZWISKA", {}, QStringLiteral(", "))
-        + ReferencePart("TYTUL", {}, QStringLiteral(", "))
-        + ReferencePart("CZASOPISMO", {}, QStringLiteral(", "))
-        + ReferencePart("WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
-        + ReferencePart("ROK", QStringLiteral("("), QStringLiteral(")"))
-        + ReferencePart("STRONY", QStringLiteral(" pp."), {});
+    return ReferenceLine(dblAutor->Text());
+}
+
+QString TfmWykres::ReferenceLine(const QString &tag) const
+{
+    const int row = PublicationRow(tag);
+    return ReferencePart(row, "OZNACZENIE", {}, Blanks(2))
+        + ReferencePart(row, "NAZWISKA", {}, QStringLiteral(", "))
+        + ReferencePart(row, "TYTUL", {}, QStringLiteral(", "))
+        + ReferencePart(row, "CZASOPISMO", {}, QStringLiteral(", "))
+        + ReferencePart(row, "WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
+        + ReferencePart(row, "ROK", QStringLiteral("("), QStringLiteral(")"))
+        + ReferencePart(row, "STRONY", QStringLiteral(" pp."), {});
 }
 
 QString TfmWykres::SavePath(const QString &name) const
@@ -153,12 +160,15 @@ bool TfmWykres::ValuesShown(int slot) const
     return !edT(slot)->text().isEmpty() && rows && !rows->IsEmpty();
 }
 
-QStringList TfmWykres::IsothermBlock(int slot) const
+QStringList TfmWykres::IsothermBlock(int slot, bool namesPublication) const
 {
     const int K = Category();
     const QString XP = dmDataModule->qrX->FieldByName(QStringLiteral("XP")).AsString();
     const QString value = IsothermField(slot);
-    QStringList lines { QStringLiteral("T=") + edT(slot)->text() + u'K', QString() };
+    QString first = QStringLiteral("T=") + edT(slot)->text() + u'K';
+    if (namesPublication)
+        first += Blanks(2) + FSlotPublication.at(slot - 1);
+    QStringList lines { first, QString() };
     QString head = XP + Tab + Tab + DBChart1->LeftAxisTitle() + Blanks(5);
     if (K >= 3)
         head += Tab + Tab + QStringLiteral("SYSTEM") + Blanks(7);
@@ -183,18 +193,35 @@ void TfmWykres::Calculatedvalue1Click()
 {
     const QString P = fmSelect->dblWlasnosci->Text();
     const QString S = fmSelect->dblSelect->Text();
+    const QString shown = dblAutor->Text();
+    // The values of a temperature shown before another publication was picked stay those of
+    // their own publication; such a file names each block's publication and lists them all.
+    std::vector<int> shownSlots;
+    QStringList sources;
+    for (int slot = 1; slot <= 4; ++slot)
+        if (ValuesShown(slot)) {
+            shownSlots.push_back(slot);
+            if (!sources.contains(FSlotPublication.at(slot - 1)))
+                sources << FSlotPublication.at(slot - 1);
+        }
+    const bool mixed = !sources.isEmpty() && sources != QStringList { shown };
+    if (!mixed)
+        sources = QStringList { shown };
+    else if (sources.removeOne(shown))
+        sources.prepend(shown);
     QStringList lines = HeaderBlock(false);
     lines << ReferenceTag()
           << fmStart->GetSaveDir() + u'/' + P + QStringLiteral(" of ") + S
             + QStringLiteral(" system")
-          << QString() << QStringLiteral("References") << ReferenceLine() << QString();
-    for (int slot = 1; slot <= 4; ++slot)
-        if (ValuesShown(slot))
-            lines << IsothermBlock(slot);
+          << QString() << QStringLiteral("References");
+    for (const QString &publication : sources)
+        lines << ReferenceLine(publication);
+    lines << QString();
+    for (int slot : shownSlots)
+        lines << IsothermBlock(slot, mixed);
     MemoRownania->setPlainText(lines.join(u'\n'));
     TextFile::Write(
-        SavePath(dblAutor->Text() + QStringLiteral("_Isotherms of ") + P + QStringLiteral(".txt")),
-        lines);
+        SavePath(shown + QStringLiteral("_Isotherms of ") + P + QStringLiteral(".txt")), lines);
 }
 
 void TfmWykres::Modelofviscosity1Click()

@@ -102,6 +102,10 @@ void TfmWykres::ShowCalculatedValues(int K)
     const QString P = fmSelect->dblWlasnosci->Text();
     const QString category = fmStart->dblSelectSystem->Text();
     const bool viscosity = P == QLatin1String("Viscosity");
+    // The open slots are the ones this Show fills; the others keep their publication.
+    for (int slot = 1; slot <= 4; ++slot)
+        if (SlotOpen(slot))
+            FSlotPublication.at(slot - 1) = dblAutor->Text();
 
     if (K >= 3) {
         static const char *const prefixes[] = { "T1 = ", " T2 = ", " T3 = ", " T4 = " };

@@ -45,10 +45,8 @@ private:
         return w;
     }
 
-private slots:
-    // The file of the publication shown; the second one shown takes its tag and reference from
-    // its own row, not from the list's first, and the list's cursor stays where it was.
-    void equationsFile()
+    // "[9997Lin]", with the density equation 11 - 0.002*T of "Tb-Ta" at X = 0.2.
+    void AddSecondPublication()
     {
         ExecSql(p->folder.DatabasePath(),
             { "INSERT INTO PUBLIKACJE VALUES (9903, '[9997Lin]', 'Line authors', 'Lines', '2', "
@@ -56,6 +54,14 @@ private slots:
                 "INSERT INTO WLA_TAB_PUB VALUES (1, 901, 9903)",
                 "INSERT INTO DANE_WLASNOSCI (ID_WLASCIWOSCI, ID_TAB_UKL, ID_PUBLIKACJI, X, A, B) "
                 "VALUES (1, 901, 9903, 0.2, 11, -0.002)" });
+    }
+
+private slots:
+    // The file of the publication shown; the second one shown takes its tag and reference from
+    // its own row, not from the list's first, and the list's cursor stays where it was.
+    void equationsFile()
+    {
+        AddSecondPublication();
         const auto expected = [this](const QByteArray &tag, const QByteArray &reference,
                                   const QByteArray &rows) {
             return Header(true) + tag + "  \r\nDensity of Tb-Ta system\r\n\r\nReferences\r\n" + tag
@@ -105,6 +111,28 @@ private slots:
               "T=700K\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
               "0\t\t9.3\t\t\r\n0.5\t\t8.3\t\t\r\n1\t\t7.3\t\t\r\n\r\n";
         QCOMPARE(Read(SaveFile("[9999Tst]_Isotherms of Density.txt")), expected);
+    }
+
+    // Values shown for one publication, then for another without Clear: each block names its
+    // own publication, and the references hold both.
+    void calculatedValuesOfTwoPublications()
+    {
+        AddSecondPublication();
+        TfmWykres *w = ShowDensity({ "600" });
+        ChooseText(w->dblAutor, "[9997Lin]");
+        w->edT2->setText("700");
+        w->sbShow->click();
+        w->Calculatedvalue1->trigger();
+        QCOMPARE(Read(SaveFile("[9997Lin]_Isotherms of Density.txt")),
+            Header(false) + "[9997Lin]  \r\n"
+                + (fmStart->GetSaveDir() + "/Density of Tb-Ta system").toLatin1()
+                + "\r\n\r\nReferences\r\n"
+                  "[9997Lin]  Line authors, Lines, Test journal, Vol2, (1997) pp.3-4\r\n"
+                  "[9999Tst]  Test authors, Test title, Test journal, Vol1, (1999) pp.1-2\r\n\r\n"
+                  "T=600K  [9999Tst]\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
+                  "0\t\t9.4\t\t\r\n0.5\t\t8.4\t\t\r\n1\t\t7.4\t\t\r\n\r\n"
+                  "T=700K  [9997Lin]\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
+                  "0.2\t\t9.6\t\t\r\n\r\n");
     }
 
     void calculatedValuesOfMolarVolume()
