@@ -2,6 +2,9 @@
 
 #include "platform/Fixed.h"
 
+#include <QList>
+#include <QPointF>
+
 #include <vector>
 
 class TDBChart;
@@ -15,6 +18,11 @@ struct TTempLineRec
     int T2 = 0;
     Fixed V2;
 };
+
+// The viscosity line through two end points (T in K, η > 0): η = A·exp(E/(R·T)), so ln η is
+// linear in 1/T. Points from (t1, v1) to (t2, v2), close enough that the segments between them
+// stay within 1 % of the curve. End points that no such curve joins give the straight line.
+QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2);
 
 // End points of the chosen lines of one temperature tab (1 or 2), waiting to be drawn.
 class TListaWybranychPunktTemp
@@ -30,8 +38,9 @@ public:
     void Clear() { m_records.clear(); }
     int Count() const { return int(m_records.size()); }
 
-    // Draws each record as a two-point line in the tab's next palette colour, titled with the
-    // tab's publication and the X of its grid's current row, then empties the list.
+    // Draws each record as a line in the tab's next palette colour, titled with the tab's
+    // publication and the X of its grid's current row, then empties the list. The line is
+    // straight (A + B·T) but for viscosity, which follows its Arrhenius curve.
     void Draw(TDBChart *chart);
 
 private:

@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
 QStringList Titles(const TDBChart *chart)
@@ -208,6 +210,36 @@ private slots:
         QVERIFY(!fmEut);
         QVERIFY(!w->dbgTemp1->DataSource());
         QVERIFY(!w->sbGraphT1->isEnabled());
+    }
+
+    // Viscosity follows A*exp(E/(R*T)): its line bends through the two end points, within 1 %
+    // of that curve everywhere.
+    void viscosityLinesFollowTheArrheniusCurve()
+    {
+        ExecSql(p->folder.DatabasePath(),
+            { "INSERT INTO DANE_WLASNOSCI_T (ID_DANE_WLA_T, ID_WLASCIWOSCI, ID_TAB_UKL, "
+              "ID_PUBLIKACJI, X, T, A, B) VALUES (9801, 4, 901, 9901, 0, 673, 18.27, 0), "
+              "(9802, 4, 901, 9901, 0, 1273, 3.64, 0)" });
+        TfmWykres *w = Show("Binary systems", "Tb-Ta", "Viscosity", "[9999Tst]");
+        Select(w->dbgTemp1, { 0 });
+        w->sbGraphT1->click();
+        QVERIFY(p->dialogs().shown.empty());
+        QCOMPARE(w->DBChart1->SeriesCount(), 1);
+        const QList<QPointF> line = PointsOf(w->DBChart1->Series(0));
+        QCOMPARE(line.first(), QPointF(673, 18.27));
+        QCOMPARE(line.last(), QPointF(1273, 3.64));
+        const double slope = std::log(18.27 / 3.64) / (1.0 / 673 - 1.0 / 1273);
+        const auto curve = [&](double t) { return 18.27 * std::exp(slope * (1 / t - 1.0 / 673)); };
+        int piece = 0;
+        for (double t = 673; t <= 1273; t += 0.5) {
+            while (line[piece + 1].x() < t)
+                ++piece;
+            const QPointF a = line[piece], b = line[piece + 1];
+            const double drawn = a.y() + (b.y() - a.y()) * (t - a.x()) / (b.x() - a.x());
+            QVERIFY2(std::fabs(drawn - curve(t)) < 0.01 * curve(t), qPrintable(QString::number(t)));
+        }
+        // The straight line read 10.96 mPa s at 973 K.
+        QVERIFY(std::fabs(curve(973) - 6.36) < 0.05);
     }
 
     void viscosityWithoutLinesDrawsTheMeasuredPoints()
