@@ -96,7 +96,11 @@ std::optional<Fixed> ButlerSurfaceTensionInDomain(const ButlerFit &fit, Fixed x,
     try {
         if (!std::visit([&](const auto &f) { return InDomain(f, x, t); }, fit))
             return std::nullopt;
-        return ButlerSurfaceTension(fit, x, t);
+        const Fixed sigma = ButlerSurfaceTension(fit, x, t);
+        // A surface tension is positive; a fit that falls to zero is far outside its range.
+        if (sigma <= Fixed(0))
+            return std::nullopt;
+        return sigma;
     } catch (const EMathError &) {
         return std::nullopt;
     }

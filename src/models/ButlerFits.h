@@ -46,7 +46,8 @@ using ButlerFit
 Fixed ButlerSurfaceTension(const ButlerFit &fit, Fixed x, Fixed t);
 
 // σ where the fit describes a liquid alloy; nothing where a surface fraction leaves [0, 1] (the
-// surface-fraction fits at high temperatures) or a value does not compute (T·ln T at 0 K).
+// surface-fraction fits at high temperatures), a value does not compute (T·ln T at 0 K) or σ
+// is not above 0 mN/m (fits far below their temperatures).
 std::optional<Fixed> ButlerSurfaceTensionInDomain(const ButlerFit &fit, Fixed x, Fixed t);
 
 // An isotherm: X = i/100 for i = 0 .. points − 1.

@@ -184,8 +184,9 @@ private slots:
         QCOMPARE(w->DBChart1->Series(0)->Title(), QStringLiteral("Butler 2000[K]"));
     }
 
-    // Where a fit leaves its domain (a surface fraction outside [0, 1], or T·ln T at 0 K) the
-    // isotherm is not drawn and a message says so; the chain goes on to the next temperature.
+    // Where a fit leaves its domain (a surface fraction outside [0, 1], T·ln T at 0 K, or a
+    // surface tension at or below 0 mN/m) the isotherm is not drawn and a message says so; the
+    // chain goes on to the next temperature.
     void isothermsOutsideTheModel_data()
     {
         QTest::addColumn<QString>("system");
@@ -196,6 +197,8 @@ private slots:
                                << "1800";
         QTest::newRow("Ag-Au") << "Ag-Au"
                                << "0";
+        QTest::newRow("In-Zn") << "In-Zn"
+                               << "50";
     }
 
     void isothermsOutsideTheModel()
