@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 
+#include <cmath>
+
 constinit const ColorPalette BuilderPalette {
     clRed,
     clGreen,
@@ -34,6 +36,17 @@ constinit const ColorPalette BuilderPalette {
 namespace {
 
 const QString NotANumber = QStringLiteral("Can't convert dataSource data to a number");
+// A refused line is quoted up to this many characters.
+constexpr qsizetype QuotedLine = 80;
+
+// A number of an own-data row; one beyond the range of a double would become an infinite point.
+double RowNumber(const QString &token)
+{
+    const double value = double(Numbers::StrToFloat(token));
+    if (!std::isfinite(value))
+        throw EConvertError(NotANumber);
+    return value;
+}
 
 // Takes the colour of the window's builder counter and advances the counter.
 TColor NextLineColor()
@@ -169,14 +182,18 @@ TPointRec TModelChart2::ReadPoint()
     if (FIndex < FLines.size()) {
         const QString line = Numbers::Trim(FLines[FIndex]);
         if (!line.isEmpty()) {
-            const QStringList tokens = Tokens(line);
             try {
-                point.Set(0, double(Numbers::StrToFloat(tokens[0])));
+                const QStringList tokens = Tokens(line);
+                point.Set(0, RowNumber(tokens[0]));
                 for (int k = 1; k < tokens.size(); ++k)
                     if (!tokens[k].isEmpty())
-                        point.Set(k, double(Numbers::StrToFloat(tokens[k])));
+                        point.Set(k, RowNumber(tokens[k]));
             } catch (const EConvertError &) {
-                throw EConvertError(NotANumber);
+                // In a long file the user must be able to find the line.
+                const QString quoted
+                    = line.size() > QuotedLine ? line.left(QuotedLine) + QChar(0x2026) : line;
+                throw EConvertError(QStringLiteral("%1 in line %2: %3")
+                                        .arg(NotANumber, QString::number(FIndex + 1), quoted));
             }
         }
         ++FIndex;

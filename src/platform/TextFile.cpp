@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace TextFile {
 
 namespace {
@@ -108,19 +110,19 @@ QStringList Lines(const QByteArray &text)
         rest = rest.sliced(ByteOrderMark.size());
     QStringList lines;
     while (!rest.isEmpty()) {
-        qsizetype end = rest.indexOf('\n');
-        const qsizetype next = end < 0 ? rest.size() : end + 1;
-        if (end < 0)
-            end = rest.size();
+        // A line ends in LF, CR LF or, as older Macs wrote it, CR alone.
+        const qsizetype end = std::find_if(rest.begin(), rest.end(), [](char c) {
+            return c == '\n' || c == '\r';
+        }) - rest.begin();
+        qsizetype next = std::min(end + 1, rest.size());
+        if (end + 1 < rest.size() && rest[end] == '\r' && rest[end + 1] == '\n')
+            ++next;
         if (end > MaxLineBytes)
             throw EInOutError(QStringLiteral("Line %1 is longer than %2 KB; no line of this kind "
                                              "of file is so long.")
                                   .arg(lines.size() + 1)
                                   .arg(MaxLineBytes / 1024));
-        QByteArrayView line = rest.first(end);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines << Decode(line);
+        lines << Decode(rest.first(end));
         rest = rest.sliced(next);
     }
     return lines;

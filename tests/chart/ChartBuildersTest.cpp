@@ -108,11 +108,32 @@ private slots:
         QCOMPARE(Load(""), std::vector<Row>({ Row() })); // one row that gives no point
     }
 
+    void ownRowsRejectWhatWouldChangeANumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("error");
+        for (const char *line :
+            { "X;Y", "0.2;5.1.2", "1.5;-2", "-1;2", "1,5;2", "1;2,5", "1e3", "1;2E2" })
+            QTest::newRow(line) << line << NotANumber + " in line 1: " + line;
+        QTest::newRow("text") << "0.1;1\nabc" << NotANumber + " in line 2: abc";
+        // The line named is the file's, blank lines counted; its text is quoted trimmed.
+        QTest::newRow("line 12") << QString("0.1;9.1\n").repeated(10) + "\n  0.5;-8.8 \n0.6;8.7"
+                                 << NotANumber + " in line 12: 0.5;-8.8";
+        // Beyond the range of a double the point would be infinite; a long line is cut short.
+        const QString huge = "0.5;" + QString(400, u'9');
+        QTest::newRow("beyond a double")
+            << "0.4;8.8\n" + huge << NotANumber + " in line 2: " + huge.left(80) + QChar(0x2026);
+    }
+
     void ownRowsRejectWhatWouldChangeANumber()
     {
-        for (const char *text : { "X;Y", "0.2;5.1.2", "1.5;-2", "-1;2", "1,5;2", "1;2,5", "1e3",
-                 "1;2E2", "0.1;1\nabc" })
-            QCOMPARE(LoadError(text), NotANumber);
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        QCOMPARE(LoadError(text), error);
+    }
+
+    void ownRowsPassOverWhatIsNoPartOfANumber()
+    {
         // A comma that separates text, a minus sign apart from the number: passed over.
         QCOMPARE(Load("1, see;2"), std::vector<Row>({ { { 0, 1 }, { 1, 2 } } }));
         QCOMPARE(Load("1;- 2"), std::vector<Row>({ { { 0, 1 }, { 1, 2 } } }));

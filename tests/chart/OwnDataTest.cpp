@@ -74,7 +74,7 @@ private slots:
         });
         QVERIFY(stillOpen);
         QCOMPARE(p->dialogs().Texts("Exception"),
-            QStringList({ "Can't convert dataSource data to a number" }));
+            QStringList({ "Can't convert dataSource data to a number in line 1: X;Density" }));
         QCOMPARE(w->DBChart1->SeriesCount(), 0);
     }
 
@@ -103,20 +103,25 @@ private slots:
         const QString tooLong = p->folder.Path() + "/Save/long.txt";
         WriteBytes(bom, QByteArray("\xef\xbb\xbf") + "0.1;7.5\r\n");
         WriteBytes(tooLong, "0.1;7.5\n" + QByteArray(100000, '1') + "\n");
+        // 72 KB of lines that end in CR alone, as older Macs wrote them, then the other ends.
+        const QString mac = p->folder.Path() + "/Save/mac.txt";
+        WriteBytes(mac, QByteArray("0.1;7.5\r").repeated(9000) + "0.2;7.4\r\n\r0.3;7.3\n0.4;7.2");
         const QString kept = p->folder.Path() + "/Save/kept.txt";
-        p->dialogs().fileAnswers << QString() << kept << tooLong << bom;
+        p->dialogs().fileAnswers << QString() << kept << tooLong << bom << mac;
         QStringList shown;
         RunOwnData([&] {
             fmWlasnedane->Memo1->setPlainText("0.3;7.2\n0.4;7.1");
             fmWlasnedane->sbLoad->click(); // cancelled
             fmWlasnedane->sbSave->click();
-            for (int i = 0; i < 2; ++i) {
+            for (int i = 0; i < 3; ++i) {
                 fmWlasnedane->sbLoad->click();
                 shown << fmWlasnedane->Memo1->toPlainText();
             }
         });
         QCOMPARE(ReadBytes(kept), QByteArray("0.3;7.2\r\n0.4;7.1\r\n"));
-        QCOMPARE(shown, QStringList({ "0.3;7.2\n0.4;7.1", "0.1;7.5" }));
+        QCOMPARE(shown,
+            QStringList({ "0.3;7.2\n0.4;7.1", "0.1;7.5",
+                QString("0.1;7.5\n").repeated(9000) + "0.2;7.4\n\n0.3;7.3\n0.4;7.2" }));
         QCOMPARE(p->dialogs().Texts("Exception"),
             QStringList({ "Cannot load file \"" + tooLong
                 + "\". Line 2 is longer than 64 KB; no line of this kind of file is so long." }));
