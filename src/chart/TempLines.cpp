@@ -14,7 +14,7 @@ QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
     if (t1 > 0 && t2 > 0 && t1 != t2 && v1 > 0 && v2 > 0) {
         const double slope = std::log(v1 / v2) / (1.0 / t1 - 1.0 / t2);
         const auto eta = [&](double t) { return v1 * std::exp(slope * (1 / t - 1.0 / t1)); };
-        // A piece is halved until its chord keeps within 0.5 % of the curve at its quarters;
+        // A piece is halved until its chord keeps within 0.1 % of the curve at its quarters;
         // between them the chord of so short a piece is no farther off.
         const std::function<void(double, double, int)> refine
             = [&](double from, double to, int depth) {
@@ -22,7 +22,7 @@ QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
                   for (const double f : { 0.25, 0.5, 0.75 }) {
                       const double chord = eta(from) + (eta(to) - eta(from)) * f;
                       const double curve = eta(from + (to - from) * f);
-                      close = close && std::fabs(chord - curve) <= 0.005 * curve;
+                      close = close && std::fabs(chord - curve) <= 0.001 * curve;
                   }
                   if (close || depth == 0)
                       return;
