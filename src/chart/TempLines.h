@@ -2,9 +2,6 @@
 
 #include "platform/Fixed.h"
 
-#include <QList>
-#include <QPointF>
-
 #include <vector>
 
 class TDBChart;
@@ -18,11 +15,6 @@ struct TTempLineRec
     int T2 = 0;
     Fixed V2;
 };
-
-// The viscosity line through two end points (T in K, η > 0): η = A·exp(E/(R·T)), so ln η is
-// linear in 1/T. Points from (t1, v1) to (t2, v2), close enough that the segments between them
-// stay within 1 % of the curve. End points that no such curve joins give the straight line.
-QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2);
 
 // End points of the chosen lines of one temperature tab (1 or 2), waiting to be drawn.
 class TListaWybranychPunktTemp

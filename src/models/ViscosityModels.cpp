@@ -5,6 +5,8 @@
 #include "platform/MathErrors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -45,6 +47,37 @@ double Arrhenius(double a, double e, double t)
     const double eta = static_cast<double>(
         a * CheckedExp(CheckedDivide(e, static_cast<long double>(GasConstant) * t)));
     return static_cast<double>(CheckedResult(eta));
+}
+
+QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
+{
+    QList<QPointF> points { QPointF(t1, v1) };
+    if (t1 > 0 && t2 > 0 && t1 != t2 && v1 > 0 && v2 > 0) {
+        // ln η is linear in 1/T.
+        const double e = GasConstant * std::log(v1 / v2) / (1.0 / t1 - 1.0 / t2);
+        const double a = v1 / std::exp(e / (GasConstant * t1));
+        const auto eta = [a, e](double t) { return Arrhenius(a, e, t); };
+        // A piece is halved until its chord keeps within 0.1 % of the curve at its quarters;
+        // between them the chord of so short a piece is no farther off.
+        const std::function<void(double, double, int)> refine
+            = [&](double from, double to, int depth) {
+                  bool close = true;
+                  for (const double f : { 0.25, 0.5, 0.75 }) {
+                      const double chord = eta(from) + (eta(to) - eta(from)) * f;
+                      const double curve = eta(from + (to - from) * f);
+                      close = close && std::fabs(chord - curve) <= 0.001 * curve;
+                  }
+                  if (close || depth == 0)
+                      return;
+                  const double middle = (from + to) / 2;
+                  refine(from, middle, depth - 1);
+                  points << QPointF(middle, eta(middle));
+                  refine(middle, to, depth - 1);
+              };
+        refine(t1, t2, 16);
+    }
+    points << QPointF(t2, v2);
+    return points;
 }
 
 std::optional<ViscosityModel> ViscosityModelFromText(QStringView text)

@@ -743,16 +743,14 @@ void TDBChart::Render(QPainter &painter, const QRectF &target, const QSizeF &siz
 {
     QChart *c = chart();
     const QSizeF screen = c->size();
-    m_renderWidth = size.width();
-    c->resize(size);
-    LayoutLegend();
-    ActivateLayout();
-    const auto restore = qScopeGuard([this, c, screen] {
-        m_renderWidth.reset();
-        c->resize(screen);
+    const auto layOut = [this, c](std::optional<qreal> renderWidth, const QSizeF &at) {
+        m_renderWidth = renderWidth;
+        c->resize(at);
         LayoutLegend();
         ActivateLayout();
-    });
+    };
+    layOut(size.width(), size);
+    const auto restore = qScopeGuard([&layOut, screen] { layOut(std::nullopt, screen); });
     c->scene()->render(&painter, target, QRectF(c->scenePos(), size));
 }
 

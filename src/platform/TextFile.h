@@ -14,7 +14,7 @@ inline constexpr qsizetype MaxLineBytes = 64 * 1024;
 
 // Writes the lines safely (see SafeFile); a file that cannot be written raises EInOutError.
 void Write(const QString &path, const QStringList &lines);
-// The lines of a text, ended by LF or CR LF, without a leading UTF-8 byte-order mark; a final
+// The lines of a text, ended by LF, CR LF or CR, without a leading UTF-8 byte-order mark; a final
 // line end does not start another line. A line longer than MaxLineBytes raises EInOutError
 // naming its number.
 QStringList Lines(const QByteArray &text);
