@@ -24,7 +24,12 @@ void WriteHelp(const QString &sourceFolder, const QString &databaseFolder)
 {
     QTextDocument guide;
     guide.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    guide.setMarkdown(QString::fromUtf8(ReadSource(sourceFolder, QStringLiteral("help/guide.md"))));
+    // The guide writes file-name patterns such as "<tag>_<property>.txt" in angle brackets:
+    // they are text, not markup.
+    guide.setMarkdown(
+        QString::fromUtf8(ReadSource(sourceFolder, QStringLiteral("help/guide.md"))),
+        QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub)
+            | QTextDocument::MarkdownNoHTML);
     QPdfWriter pdf(databaseFolder + QStringLiteral("/VIRELT 2 PL.pdf"));
     pdf.setTitle(QStringLiteral("VIRELT 2 user guide"));
     pdf.setCreator(QStringLiteral("VIRELT 2 database generator"));

@@ -9,6 +9,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -54,6 +56,47 @@ int PropertyOfCode(const BuiltDatabase &db, const QString &code)
             return r[0].toInt();
     }
     return 0;
+}
+
+// Text without its blanks and line breaks, so that where a line or a page breaks does not
+// matter; pdftotext's ligatures become their letters.
+QString Letters(QString text)
+{
+    static const std::pair<QString, QString> ligatures[] = { { "\uFB00", "ff" },
+        { "\uFB01", "fi" }, { "\uFB02", "fl" }, { "\uFB03", "ffi" }, { "\uFB04", "ffl" } };
+    for (const auto &[ligature, letters] : ligatures)
+        text.replace(ligature, letters);
+    return text.remove(QRegularExpression(QStringLiteral("\\s+")));
+}
+
+// The guide's source as its reader sees it: no heading marks, bullets, emphasis or code marks.
+QString GuideSourceLetters(QStringList &headings)
+{
+    QFile source(QStringLiteral(VIRELT_GUIDE_SOURCE));
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(source.readAll()).split(u'\n');
+    for (QString &line : lines) {
+        if (line.startsWith(u'#'))
+            headings << (line = line.remove(QRegularExpression(QStringLiteral("^#+\\s*"))));
+        line.remove(QRegularExpression(QStringLiteral("^\\s*- ")));
+        line.remove(QRegularExpression(QStringLiteral("[*`]")));
+    }
+    return Letters(lines.join(u'\n'));
+}
+
+// The printed guide's text, without the page numbers.
+QString GuidePdfLetters()
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), { "-layout", Path("VIRELT 2 PL.pdf"), "-" });
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        return {};
+    QStringList lines = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n');
+    lines.removeIf([](const QString &line) {
+        return QRegularExpression(QStringLiteral("^\\s*\\d+\\s*$")).match(line).hasMatch();
+    });
+    return Letters(lines.join(u'\n'));
 }
 
 } // namespace
@@ -223,6 +266,24 @@ private slots:
         const QByteArray page = nist.readAll();
         QVERIFY(page.contains("https://www.metallurgy.nist.gov/solder/"));
         QVERIFY(page.contains("copies nothing"));
+    }
+
+    // Every word of the guide's source reaches the help document, in its order: file names in
+    // angle brackets are text, not markup.
+    void TheHelpDocumentHoldsTheWholeGuide()
+    {
+        QStringList headings;
+        const QString source = GuideSourceLetters(headings);
+        const QString printed = GuidePdfLetters();
+        QVERIFY(!printed.isEmpty());
+        QCOMPARE(headings.size(), 12);
+        for (const QString &heading : headings)
+            QVERIFY2(printed.contains(Letters(heading)), qPrintable(heading));
+        QVERIFY(printed.endsWith(Letters("says in detail where every number comes from.")));
+        qsizetype same = 0;
+        while (same < std::min(source.size(), printed.size()) && source[same] == printed[same])
+            ++same;
+        QVERIFY2(source == printed, qPrintable(source.mid(same, 60) + " / " + printed.mid(same, 60)));
     }
 };
 
