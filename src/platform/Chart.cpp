@@ -745,8 +745,10 @@ void TDBChart::Render(QPainter &painter, const QRectF &target, const QSizeF &siz
     const QSizeF screen = c->size();
     const auto layOut = [this, c](std::optional<qreal> renderWidth, const QSizeF &at) {
         m_renderWidth = renderWidth;
-        c->resize(at);
+        // The legend's room first: a chart resized while it still holds the page's wide legend
+        // would grow past the screen's size to make room for it.
         LayoutLegend();
+        c->resize(at);
         ActivateLayout();
     };
     layOut(size.width(), size);

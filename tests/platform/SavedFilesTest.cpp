@@ -7,6 +7,7 @@
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -146,15 +147,22 @@ private slots:
 
     void thePrintedLegendIsWholeOnThePageRightOfThePlot_data()
     {
-        QTest::addColumn<int>("screenWidth");
-        QTest::newRow("small window") << 560;
-        QTest::newRow("wide window") << 1300;
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("ownData");
+        QTest::newRow("small window") << QSize(560, 500) << QString();
+        QTest::newRow("wide window") << QSize(1300, 500) << QString();
+        // The smallest chart view, whose legend the long title fills to its share.
+        QTest::newRow("smallest window, long title")
+            << QSize(420, 380)
+            << QStringLiteral("Measurements of the Institute laboratory T= 773 [K]");
     }
 
-    // The page, not the screen, decides where the legend goes and how wide it is.
+    // The page, not the screen, decides where the legend goes and how wide it is; afterwards
+    // the screen's chart is laid out exactly as before.
     void thePrintedLegendIsWholeOnThePageRightOfThePlot()
     {
-        QFETCH(int, screenWidth);
+        QFETCH(QSize, screen);
+        QFETCH(QString, ownData);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("Density of Ag-Sn.pdf"));
         TDBChart chart(nullptr, QStringLiteral("DBChart1"));
@@ -163,8 +171,17 @@ private slots:
         chart.SetLeftAxisTitle(QStringLiteral("Density[g/cm^3]"));
         ShowLine(chart, { { 0, 9.3 }, { 1, 7.0 } }, QStringLiteral("[2001Kor1] 600[K]"));
         ShowLine(chart, { { 0, 9.1 }, { 1, 6.9 } }, QStringLiteral("[2001Kor1] 773[K]"));
-        chart.resize(screenWidth, 500);
+        QStringList legendWords = { "[2001Kor1]", "600[K]", "[2001Kor1]", "773[K]" };
+        if (!ownData.isEmpty()) {
+            ShowLine(chart, { { 0.2, 8.8 }, { 0.8, 7.5 } }, ownData);
+            legendWords << ownData.split(u' ');
+        }
+        chart.resize(screen);
+        QApplication::processEvents();
+        const QSizeF screenChart = chart.chart()->size();
+        const QRectF screenPlot = chart.chart()->plotArea();
         const QRectF screenLegend = chart.LegendRect();
+        QCOMPARE(screenChart, QSizeF(screen));
         Printer::PrintChart(chart, true, 5, pdf);
 
         QSizeF page;
@@ -176,18 +193,21 @@ private slots:
         qreal plotRight = 0;
         for (const PageWord &w : words) {
             QVERIFY2(inside.contains(w.box), qPrintable(w.text));
-            if (w.text.endsWith(QStringLiteral("[K]"))
-                || w.text.startsWith(QStringLiteral("[20"))) {
+            if (legendWords.contains(w.text)) {
                 legend << w.text;
                 legendLeft = std::min(legendLeft, w.box.left());
             } else if (QRegularExpression(R"(^[\d.,]+$)").match(w.text).hasMatch())
                 plotRight = std::max(plotRight, w.box.right());
         }
-        QCOMPARE(legend, QStringList({ "[2001Kor1]", "600[K]", "[2001Kor1]", "773[K]" }));
+        QCOMPARE(legend, legendWords);
         // The rightmost number is the last label of the bottom axis, at the plot's right edge.
         QVERIFY2(
             legendLeft > plotRight, qPrintable(QString("%1 %2").arg(legendLeft).arg(plotRight)));
-        // The screen's layout comes back.
+        // The screen's layout comes back whole: the chart fits its view, the plot is not
+        // stretched and the legend keeps the screen's room.
+        QApplication::processEvents();
+        QCOMPARE(chart.chart()->size(), screenChart);
+        QCOMPARE(chart.chart()->plotArea(), screenPlot);
         QCOMPARE(chart.LegendRect(), screenLegend);
     }
 
