@@ -266,9 +266,7 @@ public:
 
     // A number text as the saved files write it: trimmed, every "," turned into ".".
     static QString CommaToDot(const QString &text);
-    // The reference line of a publication, from its row of the reference list; without a tag,
-    // of the publication shown in the picker.
-    QString ReferenceLine() const;
+    // The reference line of a publication, from its row of the reference list.
     QString ReferenceLine(const QString &tag) const;
 
     // The colour and point style of a temperature slot's isotherm.
@@ -301,7 +299,7 @@ private:
     int PublicationRow(const QString &tag) const;
     QString ReferencePart(
         int row, const char *field, const QString &before, const QString &after) const;
-    QString ReferenceTag() const;
+    QString ReferenceTag(const QString &tag) const;
     // A temperature's values are shown when its edit is filled and its result grid holds rows.
     bool ValuesShown(int slot) const;
     // A temperature's block of the calculated-value file; a block of a file that mixes
@@ -346,6 +344,8 @@ private:
     std::array<int, 2> FEutecticId {};
     // The publication whose values each temperature's grid holds, as Show last filled it.
     std::array<QString, 4> FSlotPublication;
+    // The publication whose equations the equations grids hold, as Show last filled them.
+    QString FEquationsPublication;
     int FPbSnDrawn = 0;
 };
 

@@ -88,14 +88,9 @@ QString TfmWykres::ReferencePart(
     return v.isNull() ? QString() : before + v.toString() + after;
 }
 
-QString TfmWykres::ReferenceTag() const
+QString TfmWykres::ReferenceTag(const QString &tag) const
 {
-    return ReferencePart(PublicationRow(dblAutor->Text()), "OZNACZENIE", {}, Blanks(2));
-}
-
-QString TfmWykres::ReferenceLine() const
-{
-    return ReferenceLine(dblAutor->Text());
+    return ReferencePart(PublicationRow(tag), "OZNACZENIE", {}, Blanks(2));
 }
 
 QString TfmWykres::ReferenceLine(const QString &tag) const
@@ -128,9 +123,11 @@ void TfmWykres::Equations1Click()
         return;
     }
     const bool viscosity = P == QLatin1String("Viscosity");
+    // The grid holds the equations of the publication last shown, whichever is picked now.
+    const QString tag = FEquationsPublication;
     QStringList lines = HeaderBlock(K < 3);
-    lines << ReferenceTag() << P + QStringLiteral(" of ") + S + QStringLiteral(" system")
-          << QString() << QStringLiteral("References") << ReferenceLine() << QString();
+    lines << ReferenceTag(tag) << P + QStringLiteral(" of ") + S + QStringLiteral(" system")
+          << QString() << QStringLiteral("References") << ReferenceLine(tag) << QString();
     const QString head = XP + Blanks(1) + Tab + Tab + QStringLiteral("A") + Blanks(5) + Tab + Tab;
     if (K < 3)
         lines << head
@@ -151,7 +148,7 @@ void TfmWykres::Equations1Click()
         lines << line;
     });
     MemoRownania->setPlainText(lines.join(u'\n'));
-    TextFile::Write(SavePath(dblAutor->Text() + u'_' + P + QStringLiteral(".txt")), lines);
+    TextFile::Write(SavePath(tag + u'_' + P + QStringLiteral(".txt")), lines);
 }
 
 bool TfmWykres::ValuesShown(int slot) const
@@ -193,7 +190,6 @@ void TfmWykres::Calculatedvalue1Click()
 {
     const QString P = fmSelect->dblWlasnosci->Text();
     const QString S = fmSelect->dblSelect->Text();
-    const QString shown = dblAutor->Text();
     // The values of a temperature shown before another publication was picked stay those of
     // their own publication; such a file names each block's publication and lists them all.
     std::vector<int> shownSlots;
@@ -204,13 +200,15 @@ void TfmWykres::Calculatedvalue1Click()
             if (!sources.contains(FSlotPublication.at(slot - 1)))
                 sources << FSlotPublication.at(slot - 1);
         }
-    const bool mixed = !sources.isEmpty() && sources != QStringList { shown };
-    if (!mixed)
-        sources = QStringList { shown };
-    else if (sources.removeOne(shown))
-        sources.prepend(shown);
+    // The file bears the name of a publication whose values it holds: the picked one when it
+    // does, else that of the first block.
+    const QString picked = dblAutor->Text();
+    const QString named = sources.isEmpty() || sources.contains(picked) ? picked : sources.first();
+    const bool mixed = sources.size() > 1;
+    sources.removeOne(named);
+    sources.prepend(named);
     QStringList lines = HeaderBlock(false);
-    lines << ReferenceTag()
+    lines << ReferenceTag(named)
           << fmStart->GetSaveDir() + u'/' + P + QStringLiteral(" of ") + S
             + QStringLiteral(" system")
           << QString() << QStringLiteral("References");
@@ -221,7 +219,7 @@ void TfmWykres::Calculatedvalue1Click()
         lines << IsothermBlock(slot, mixed);
     MemoRownania->setPlainText(lines.join(u'\n'));
     TextFile::Write(
-        SavePath(shown + QStringLiteral("_Isotherms of ") + P + QStringLiteral(".txt")), lines);
+        SavePath(named + QStringLiteral("_Isotherms of ") + P + QStringLiteral(".txt")), lines);
 }
 
 void TfmWykres::Modelofviscosity1Click()

@@ -72,6 +72,7 @@ void TfmWykres::sbShowClick()
 void TfmWykres::ShowEquations(int K)
 {
     TdmDataModule *dm = dmDataModule;
+    FEquationsPublication = dblAutor->Text();
     dbgRownania->SetDataSource(dm->dsRownania);
     dm->OpenRownania(1);
     Equations1->setEnabled(HasRows(dm->qrRownania) && !dbgRownania->isHidden());
@@ -308,6 +309,7 @@ void TfmWykres::CalcViscosity(int slot)
     TdmDataModule *dm = dmDataModule;
     const int K = Category();
     const int T = Numbers::StrToInt(edT(slot)->text());
+    FEquationsPublication = dblAutor->Text();
     dbgRownania->SetDataSource(dm->dsRownania);
     dbgDane45->SetDataSource(dm->dsDane45);
     dm->OpenRownania(1);

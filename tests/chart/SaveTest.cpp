@@ -113,26 +113,71 @@ private slots:
         QCOMPARE(Read(SaveFile("[9999Tst]_Isotherms of Density.txt")), expected);
     }
 
+    void calculatedValuesOfTwoPublications_data()
+    {
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("the last one shown") << "[9997Lin]" << "[9997Lin]";
+        QTest::newRow("one without values") << "[9998Emp]" << "[9999Tst]";
+    }
+
     // Values shown for one publication, then for another without Clear: each block names its
-    // own publication, and the references hold both.
+    // own publication, and the references hold both. The file bears the name of the picked
+    // publication when it holds its values, else that of the first block.
     void calculatedValuesOfTwoPublications()
     {
+        QFETCH(QString, picked);
+        QFETCH(QString, named);
         AddSecondPublication();
         TfmWykres *w = ShowDensity({ "600" });
         ChooseText(w->dblAutor, "[9997Lin]");
         w->edT2->setText("700");
         w->sbShow->click();
+        ChooseText(w->dblAutor, picked);
         w->Calculatedvalue1->trigger();
-        QCOMPARE(Read(SaveFile("[9997Lin]_Isotherms of Density.txt")),
-            Header(false) + "[9997Lin]  \r\n"
+        QByteArrayList references
+            = { "[9999Tst]  Test authors, Test title, Test journal, Vol1, (1999) pp.1-2\r\n",
+                  "[9997Lin]  Line authors, Lines, Test journal, Vol2, (1997) pp.3-4\r\n" };
+        if (named == "[9997Lin]")
+            std::swap(references[0], references[1]);
+        QCOMPARE(Read(SaveFile(named + "_Isotherms of Density.txt")),
+            Header(false) + named.toLatin1() + "  \r\n"
                 + (fmStart->GetSaveDir() + "/Density of Tb-Ta system").toLatin1()
-                + "\r\n\r\nReferences\r\n"
-                  "[9997Lin]  Line authors, Lines, Test journal, Vol2, (1997) pp.3-4\r\n"
-                  "[9999Tst]  Test authors, Test title, Test journal, Vol1, (1999) pp.1-2\r\n\r\n"
-                  "T=600K  [9999Tst]\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
+                + "\r\n\r\nReferences\r\n" + references.join() + "\r\n"
+                + "T=600K  [9999Tst]\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
                   "0\t\t9.4\t\t\r\n0.5\t\t8.4\t\t\r\n1\t\t7.4\t\t\r\n\r\n"
                   "T=700K  [9997Lin]\r\n\r\nX Ta\t\tDensity[g/cm^3]     \r\n\r\n"
                   "0.2\t\t9.6\t\t\r\n\r\n");
+        QCOMPARE(QFile::exists(SaveFile(picked + "_Isotherms of Density.txt")), picked == named);
+    }
+
+    void filesOfTheShownPublicationAfterAnotherIsPicked_data()
+    {
+        QTest::addColumn<QStringList>("temperatures");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("equations") << QStringList() << "_Density.txt";
+        QTest::newRow("calculated values") << QStringList { "600" }
+                                           << "_Isotherms of Density.txt";
+    }
+
+    // A publication picked without Show holds none of the values on the screen: the file is
+    // that of the publication shown, byte for byte.
+    void filesOfTheShownPublicationAfterAnotherIsPicked()
+    {
+        QFETCH(QStringList, temperatures);
+        QFETCH(QString, file);
+        AddSecondPublication();
+        TfmWykres *w = ShowDensity(temperatures);
+        QAction *save = temperatures.isEmpty() ? w->Equations1 : w->Calculatedvalue1;
+        save->trigger();
+        const QString shown = SaveFile("[9999Tst]" + file);
+        const QByteArray alone = Read(shown);
+        QVERIFY(alone.startsWith(Header(temperatures.isEmpty()) + "[9999Tst]  \r\n"));
+        QVERIFY(QFile::remove(shown));
+        ChooseText(w->dblAutor, "[9997Lin]");
+        save->trigger();
+        QCOMPARE(Read(shown), alone);
+        QVERIFY(!QFile::exists(SaveFile("[9997Lin]" + file)));
     }
 
     void calculatedValuesOfMolarVolume()
@@ -182,7 +227,7 @@ private slots:
         ChooseText(w->dblAutor, "[9998Emp]");
         w->sbShow->click();
         dmDataModule->qrPublikacje->Locate("OZNACZENIE", "[9998Emp]");
-        QCOMPARE(w->ReferenceLine(), QStringLiteral("[9998Emp]  (1998)"));
+        QCOMPARE(w->ReferenceLine("[9998Emp]"), QStringLiteral("[9998Emp]  (1998)"));
     }
 
     void viscosityModelPointsAreSavedOnce()
