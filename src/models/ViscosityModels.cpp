@@ -53,10 +53,17 @@ QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
 {
     QList<QPointF> points { QPointF(t1, v1) };
     if (t1 > 0 && t2 > 0 && t1 != t2 && v1 > 0 && v2 > 0) {
-        // ln η is linear in 1/T.
-        const double e = GasConstant * std::log(v1 / v2) / (1.0 / t1 - 1.0 / t2);
-        const double a = v1 / std::exp(e / (GasConstant * t1));
-        const auto eta = [a, e](double t) { return Arrhenius(a, e, t); };
+        // ln η is linear in 1/T between the end points. Taken from them alone, without A and E,
+        // every value lies between the two, however steep the ends: A of a steep pair is beyond
+        // any floating-point range.
+        const long double lnV1 = std::log(static_cast<long double>(v1));
+        const long double lnRatio = std::log(static_cast<long double>(v2)) - lnV1;
+        const long double inverse1 = 1.0L / t1;
+        const long double inverseSpan = 1.0L / t2 - inverse1;
+        const auto eta = [&](double t) {
+            return static_cast<double>(
+                std::exp(lnV1 + lnRatio * ((1.0L / t - inverse1) / inverseSpan)));
+        };
         // A piece is halved until its chord keeps within 0.1 % of the curve at its quarters;
         // between them the chord of so short a piece is no farther off.
         const std::function<void(double, double, int)> refine

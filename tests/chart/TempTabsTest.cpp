@@ -212,34 +212,60 @@ private slots:
         QVERIFY(!w->sbGraphT1->isEnabled());
     }
 
+    void viscosityLinesFollowTheArrheniusCurve_data()
+    {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<QPointF>("probe");
+        // The straight line read 10.96 mPa s at 973 K.
+        QTest::newRow("gentle") << QPointF(673, 18.27) << QPointF(1273, 3.64)
+                                << QPointF(973, 6.36);
+        // A of such steep ends is beyond a double's range; the straight line read 2.
+        QTest::newRow("steep, rising") << QPointF(1000, 1) << QPointF(1001, 3)
+                                       << QPointF(1000.5, 1.733);
+        QTest::newRow("steep, falling") << QPointF(1000, 3) << QPointF(1001, 1)
+                                        << QPointF(1000.5, 1.732);
+    }
+
     // Viscosity follows A*exp(E/(R*T)): its line bends through the two end points, within 1 %
     // of that curve everywhere.
     void viscosityLinesFollowTheArrheniusCurve()
     {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(QPointF, probe);
         ExecSql(p->folder.DatabasePath(),
-            { "INSERT INTO DANE_WLASNOSCI_T (ID_DANE_WLA_T, ID_WLASCIWOSCI, ID_TAB_UKL, "
-              "ID_PUBLIKACJI, X, T, A, B) VALUES (9801, 4, 901, 9901, 0, 673, 18.27, 0), "
-              "(9802, 4, 901, 9901, 0, 1273, 3.64, 0)" });
+            { QString("INSERT INTO DANE_WLASNOSCI_T (ID_DANE_WLA_T, ID_WLASCIWOSCI, ID_TAB_UKL, "
+                      "ID_PUBLIKACJI, X, T, A, B) VALUES (9801, 4, 901, 9901, 0, %1, %2, 0), "
+                      "(9802, 4, 901, 9901, 0, %3, %4, 0)")
+                    .arg(from.x())
+                    .arg(from.y())
+                    .arg(to.x())
+                    .arg(to.y()) });
         TfmWykres *w = Show("Binary systems", "Tb-Ta", "Viscosity", "[9999Tst]");
         Select(w->dbgTemp1, { 0 });
         w->sbGraphT1->click();
         QVERIFY(p->dialogs().shown.empty());
         QCOMPARE(w->DBChart1->SeriesCount(), 1);
         const QList<QPointF> line = PointsOf(w->DBChart1->Series(0));
-        QCOMPARE(line.first(), QPointF(673, 18.27));
-        QCOMPARE(line.last(), QPointF(1273, 3.64));
-        const double slope = std::log(18.27 / 3.64) / (1.0 / 673 - 1.0 / 1273);
-        const auto curve = [&](double t) { return 18.27 * std::exp(slope * (1 / t - 1.0 / 673)); };
-        int piece = 0;
-        for (double t = 673; t <= 1273; t += 0.5) {
+        QCOMPARE(line.first(), from);
+        QCOMPARE(line.last(), to);
+        // What the chart shows at t: the segment's value there.
+        const auto drawn = [&](double t) {
+            int piece = 0;
             while (line[piece + 1].x() < t)
                 ++piece;
             const QPointF a = line[piece], b = line[piece + 1];
-            const double drawn = a.y() + (b.y() - a.y()) * (t - a.x()) / (b.x() - a.x());
-            QVERIFY2(std::fabs(drawn - curve(t)) < 0.01 * curve(t), qPrintable(QString::number(t)));
-        }
-        // The straight line read 10.96 mPa s at 973 K.
-        QVERIFY(std::fabs(curve(973) - 6.36) < 0.05);
+            return a.y() + (b.y() - a.y()) * (t - a.x()) / (b.x() - a.x());
+        };
+        const double slope = std::log(from.y() / to.y()) / (1 / from.x() - 1 / to.x());
+        const auto curve
+            = [&](double t) { return from.y() * std::exp(slope * (1 / t - 1 / from.x())); };
+        const double step = (to.x() - from.x()) / 1200;
+        for (double t = from.x(); t <= to.x(); t += step)
+            QVERIFY2(std::fabs(drawn(t) - curve(t)) < 0.01 * curve(t), qPrintable(QString::number(t)));
+        QVERIFY2(std::fabs(drawn(probe.x()) - probe.y()) < 0.005 * probe.y(),
+            qPrintable(QString::number(drawn(probe.x()))));
     }
 
     void viscosityWithoutLinesDrawsTheMeasuredPoints()

@@ -2,6 +2,7 @@
 #include "chart/TempLines.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
+#include "platform/Exceptions.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
 #include "support/TestRegistry.h"
@@ -153,6 +154,23 @@ private slots:
         QCOMPARE(dmDataModule->qrLinie->SQL().last(), QStringLiteral("ID_DANE_WLA_T IN (703)"));
         ListaWybranychLini->Add("702");
         QCOMPARE(dmDataModule->qrLinie->RecordCount(), 2);
+    }
+
+    // A line id counts as drawn only once its drawing went through; a failed one is tried
+    // again by the next Graph.
+    void aLineWhoseDrawingFailsIsNotRecorded()
+    {
+        int drawings = 0;
+        TListaWybranych lines([&drawings] {
+            if (++drawings == 1)
+                throw EMathError(QStringLiteral("Floating point overflow"));
+        });
+        QVERIFY_THROWS_EXCEPTION(EMathError, lines.Add("701"));
+        QVERIFY(!lines.Contains("701"));
+        lines.Add("701");
+        lines.Add("701");
+        QCOMPARE(drawings, 2);
+        QCOMPARE(lines.GetCommaText(), QStringLiteral("701"));
     }
 
     void equationsTakeTheTabsPublicationOrTheFirstOne()
