@@ -81,7 +81,9 @@ QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
                   points << QPointF(middle, eta(middle));
                   refine(middle, to, depth - 1);
               };
-        refine(t1, t2, 16);
+        // Steep ends near 0 K take some 30 halvings; the bound only stops a piece that
+        // rounding keeps from closing.
+        refine(t1, t2, 64);
     }
     points << QPointF(t2, v2);
     return points;

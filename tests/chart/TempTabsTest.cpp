@@ -225,6 +225,9 @@ private slots:
                                        << QPointF(1000.5, 1.733);
         QTest::newRow("steep, falling") << QPointF(1000, 3) << QPointF(1001, 1)
                                         << QPointF(1000.5, 1.732);
+        // Most of the change lies within a few kelvins of the cold end.
+        QTest::newRow("cold end") << QPointF(2000, 1e6) << QPointF(1, 0.0001)
+                                  << QPointF(2, 10.058);
     }
 
     // Viscosity follows A*exp(E/(R*T)): its line bends through the two end points, within 1 %
@@ -253,7 +256,7 @@ private slots:
         // What the chart shows at t: the segment's value there.
         const auto drawn = [&](double t) {
             int piece = 0;
-            while (line[piece + 1].x() < t)
+            while ((line[piece + 1].x() - t) * (to.x() - from.x()) < 0)
                 ++piece;
             const QPointF a = line[piece], b = line[piece + 1];
             return a.y() + (b.y() - a.y()) * (t - a.x()) / (b.x() - a.x());
@@ -261,9 +264,12 @@ private slots:
         const double slope = std::log(from.y() / to.y()) / (1 / from.x() - 1 / to.x());
         const auto curve
             = [&](double t) { return from.y() * std::exp(slope * (1 / t - 1 / from.x())); };
-        const double step = (to.x() - from.x()) / 1200;
-        for (double t = from.x(); t <= to.x(); t += step)
-            QVERIFY2(std::fabs(drawn(t) - curve(t)) < 0.01 * curve(t), qPrintable(QString::number(t)));
+        // Evenly in T, and evenly in 1/T, where the curve changes evenly.
+        for (int i = 0; i <= 1200; ++i)
+            for (const double t : { from.x() + (to.x() - from.x()) * i / 1200,
+                     1 / (1 / from.x() + (1 / to.x() - 1 / from.x()) * i / 1200) })
+                QVERIFY2(std::fabs(drawn(t) - curve(t)) < 0.01 * curve(t),
+                    qPrintable(QString::number(t)));
         QVERIFY2(std::fabs(drawn(probe.x()) - probe.y()) < 0.005 * probe.y(),
             qPrintable(QString::number(drawn(probe.x()))));
     }
