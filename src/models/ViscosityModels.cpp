@@ -68,9 +68,10 @@ QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
         // between them the chord of so short a piece is no farther off.
         const std::function<void(double, double, int)> refine
             = [&](double from, double to, int depth) {
+                  const double start = eta(from), end = eta(to);
                   bool close = true;
                   for (const double f : { 0.25, 0.5, 0.75 }) {
-                      const double chord = eta(from) + (eta(to) - eta(from)) * f;
+                      const double chord = start + (end - start) * f;
                       const double curve = eta(from + (to - from) * f);
                       close = close && std::fabs(chord - curve) <= 0.001 * curve;
                   }
