@@ -52,7 +52,9 @@ double Arrhenius(double a, double e, double t)
 QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2)
 {
     QList<QPointF> points { QPointF(t1, v1) };
-    if (t1 > 0 && t2 > 0 && t1 != t2 && v1 > 0 && v2 > 0) {
+    // An infinite end would keep every piece from closing, to the last of 2^64 halvings.
+    if (t1 > 0 && t2 > 0 && t1 != t2 && v1 > 0 && v2 > 0 && std::isfinite(v1)
+        && std::isfinite(v2)) {
         // ln η is linear in 1/T between the end points. Taken from them alone, without A and E,
         // every value lies between the two, however steep the ends: A of a steep pair is beyond
         // any floating-point range.

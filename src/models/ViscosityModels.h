@@ -34,9 +34,9 @@ QStringList ViscosityModelChoices();
 // A·exp(E/(R·T)): the viscosity [mPa·s] of an equation with A [mPa·s] and E [J/mol] at T [K].
 double Arrhenius(double a, double e, double t);
 
-// The Arrhenius curve through two points (T in K, η > 0) as points from (t1, v1) to (t2, v2),
-// close enough that the segments between them stay within 1 % of the curve. Points that no such
-// curve joins give the straight line between them.
+// The Arrhenius curve through two points (T in K, finite η > 0) as points from (t1, v1) to
+// (t2, v2), close enough that the segments between them stay within 1 % of the curve. Points
+// that no such curve joins give the straight line between them.
 QList<QPointF> ArrheniusLine(int t1, double v1, int t2, double v2);
 
 // The model named exactly by its text ("Kaptay", ...); empty for any other text, for which

@@ -3,6 +3,7 @@
 #include "chart/uEut.h"
 #include "chart/uWykresy.h"
 #include "data/uDataModule.h"
+#include "models/ViscosityModels.h"
 #include "support/ChartChecks.h"
 #include "support/ChartSession.h"
 #include "support/Helpers.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -228,6 +230,10 @@ private slots:
         // Most of the change lies within a few kelvins of the cold end.
         QTest::newRow("cold end") << QPointF(2000, 1e6) << QPointF(1, 0.0001)
                                   << QPointF(2, 10.058);
+        // No curve joins an infinite end; the line once ran on for 2^64 halvings.
+        const double infinity = std::numeric_limits<double>::infinity();
+        QTest::newRow("infinite end") << QPointF(500, 2) << QPointF(800, infinity) << QPointF();
+        QTest::newRow("infinite start") << QPointF(500, infinity) << QPointF(800, 2) << QPointF();
     }
 
     // Viscosity follows A*exp(E/(R*T)): its line bends through the two end points, within 1 %
@@ -237,6 +243,15 @@ private slots:
         QFETCH(QPointF, from);
         QFETCH(QPointF, to);
         QFETCH(QPointF, probe);
+        // No stored or typed value is infinite, so these ends go to the line itself: it joins
+        // them straight, as any ends that no curve joins.
+        if (!std::isfinite(from.y() + to.y())) {
+            const QList<QPointF> line = ArrheniusLine(from.x(), from.y(), to.x(), to.y());
+            QCOMPARE(line.size(), 2);
+            QCOMPARE(line.first().y(), from.y());
+            QCOMPARE(line.last().y(), to.y());
+            return;
+        }
         ExecSql(p->folder.DatabasePath(),
             { QString("INSERT INTO DANE_WLASNOSCI_T (ID_DANE_WLA_T, ID_WLASCIWOSCI, ID_TAB_UKL, "
                       "ID_PUBLIKACJI, X, T, A, B) VALUES (9801, 4, 901, 9901, 0, %1, %2, 0), "

@@ -9,7 +9,7 @@
 
 QString BuiltDatabase::Folder()
 {
-    return QStringLiteral(VIRELT_BUILD_DATABASE_DIR);
+    return QStringLiteral(VIRELT_TEST_DATABASE_DIR);
 }
 
 BuiltDatabase::BuiltDatabase()

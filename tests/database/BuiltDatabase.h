@@ -5,7 +5,8 @@
 #include <QVariant>
 #include <QVector>
 
-// Read access to the database folder that the build generated.
+// Read access to the database folder that the build generated: the generator's own output,
+// not the copy beside the program, whose work tables the program rewrites.
 class BuiltDatabase
 {
 public:

@@ -31,7 +31,7 @@ bool CopyTree(const QString &from, const QString &to)
 ExeFolderFixture::ExeFolderFixture()
 {
     if (!m_dir.isValid()
-        || !CopyTree(QStringLiteral(VIRELT_BUILD_DATABASE_DIR), DatabasePath())
+        || !CopyTree(QStringLiteral(VIRELT_TEST_DATABASE_DIR), DatabasePath())
         || !QDir().mkpath(m_dir.path() + QStringLiteral("/Save")))
         throw std::runtime_error("cannot prepare the temporary executable folder");
     Paths::OverrideExeFolder(m_dir.path());
