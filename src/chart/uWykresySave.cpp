@@ -96,8 +96,7 @@ QString TfmWykres::ReferenceTag(const QString &tag) const
 QString TfmWykres::ReferenceLine(const QString &tag) const
 {
     const int row = PublicationRow(tag);
-    return ReferencePart(row, "OZNACZENIE", {}, Blanks(2))
-        + ReferencePart(row, "NAZWISKA", {}, QStringLiteral(", "))
+    return ReferenceTag(tag) + ReferencePart(row, "NAZWISKA", {}, QStringLiteral(", "))
         + ReferencePart(row, "TYTUL", {}, QStringLiteral(", "))
         + ReferencePart(row, "CZASOPISMO", {}, QStringLiteral(", "))
         + ReferencePart(row, "WOLUMIN", QStringLiteral("Vol"), QStringLiteral(", "))
